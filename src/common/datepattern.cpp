@@ -1,0 +1,47 @@
+#include "datepattern.h"
+
+#include <QLocale>
+
+namespace nookery {
+
+DatePatterns DatePatterns::fromSetting(const QString &calendarFormat)
+{
+    if (calendarFormat == u"dd/mm")
+        return {QStringLiteral("dd/mm"), QStringLiteral("dd/mm/yy"), QStringLiteral("dd/mm/yyyy")};
+    return {QStringLiteral("mm/dd"), QStringLiteral("mm/dd/yy"), QStringLiteral("mm/dd/yyyy")};
+}
+
+QString localeDateSeparator()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    for (const QChar c : format) {
+        if (!c.isLetter() && c != u'\'')
+            return QString(c);
+    }
+    return QStringLiteral("/");
+}
+
+QString formatDatePattern(const QDate &date, const QString &pattern)
+{
+    const QString sep = localeDateSeparator();
+    QString out;
+    const QStringList parts = pattern.split(u'/');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            out += sep;
+        const QString &p = parts.at(i);
+        if (p == u"dd")
+            out += QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+        else if (p == u"mm")
+            out += QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
+        else if (p == u"yy")
+            out += QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+        else if (p == u"yyyy")
+            out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+        else
+            out += p;
+    }
+    return out;
+}
+
+} // namespace nookery
