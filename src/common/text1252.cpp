@@ -57,7 +57,7 @@ QString fromWindows1252(const QByteArray &bytes)
     for (char ch : bytes) {
         const uchar b = static_cast<uchar>(ch);
         if (b < 0x80 || isHole(b)) {
-            out.append(QChar(b));
+            out.append(QChar(char16_t(b)));
             continue;
         }
         const QString one = decoder.decode(QByteArrayView(&ch, 1));

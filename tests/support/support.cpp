@@ -1,2 +1,13 @@
-// Keeps the support library non-empty while it holds header-only fakes.
-namespace nookery::test { void supportLinked() {} }
+#include <QStandardPaths>
+
+namespace nookery::test {
+
+namespace {
+// No test may ever read or write the user's real folders.
+struct TestMode
+{
+    TestMode() { QStandardPaths::setTestModeEnabled(true); }
+} testMode;
+} // namespace
+
+} // namespace nookery::test

@@ -1,0 +1,62 @@
+#include "platform/desktopdialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace nookery {
+
+void DesktopMessageBoxes::information(const QString &title, const QString &text)
+{
+    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+}
+
+bool DesktopMessageBoxes::question(const QString &title, const QString &text)
+{
+    return QMessageBox::question(QApplication::activeWindow(), title, text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+QString DesktopCommonDialog::ShowOpen()
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), DialogTitle,
+                                        FileName.isEmpty() ? InitDir
+                                                           : InitDir + u'/' + FileName,
+                                        qtNameFilters(Filter));
+}
+
+std::optional<QColor> DesktopCommonDialog::ShowColor(const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, QApplication::activeWindow());
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> DesktopCommonDialog::ShowFont(const QFont &initial)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+bool DesktopCommonDialog::ShowPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopCommonDialog::ShowHelp(int command, int contextNumber)
+{
+    if (helpHandler)
+        helpHandler(command, contextNumber);
+}
+
+} // namespace nookery

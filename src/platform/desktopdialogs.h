@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/messageboxes.h"
+
+#include <functional>
+
+namespace nookery {
+
+class DesktopMessageBoxes final : public MessageBoxes
+{
+public:
+    void information(const QString &title, const QString &text) override;
+    bool question(const QString &title, const QString &text) override;
+};
+
+class DesktopCommonDialog final : public CommonDialog
+{
+public:
+    QString ShowOpen() override;
+    std::optional<QColor> ShowColor(const QColor &initial) override;
+    std::optional<QFont> ShowFont(const QFont &initial) override;
+    bool ShowPrinter(QPrinter &printer) override;
+    void ShowHelp(int command, int contextNumber) override;
+
+    std::function<void(int, int)> helpHandler;
+};
+
+} // namespace nookery

@@ -1,0 +1,51 @@
+#include "platform/desktopplatform.h"
+
+#include "platform/desktopdialogs.h"
+#include "platform/desktopprograms.h"
+#include "platform/desktopsound.h"
+#include "platform/systemtray.h"
+
+namespace nookery {
+
+struct DesktopPlatform::Parts
+{
+    DesktopMessageBoxes messages;
+    DesktopCommonDialog dialogs;
+    DesktopSound sound;
+    DesktopPrograms programs;
+};
+
+DesktopPlatform::DesktopPlatform() : d(std::make_unique<Parts>()) {}
+DesktopPlatform::~DesktopPlatform() = default;
+
+MessageBoxes &DesktopPlatform::messages()
+{
+    return d->messages;
+}
+
+CommonDialog &DesktopPlatform::dialogs()
+{
+    return d->dialogs;
+}
+
+Sound &DesktopPlatform::sound()
+{
+    return d->sound;
+}
+
+Programs &DesktopPlatform::programs()
+{
+    return d->programs;
+}
+
+std::unique_ptr<Tray> DesktopPlatform::createTray()
+{
+    return std::make_unique<SystemTray>();
+}
+
+void DesktopPlatform::setHelpHandler(std::function<void(int, int)> handler)
+{
+    d->dialogs.helpHandler = std::move(handler);
+}
+
+} // namespace nookery

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/messageboxes.h"
+#include "platform/programs.h"
+#include "platform/sound.h"
+#include "platform/tray.h"
+
+#include <memory>
+
+namespace nookery {
+
+// Everything that stands in for the desktop, passed to the windows that need it.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+    virtual MessageBoxes &messages() = 0;
+    virtual CommonDialog &dialogs() = 0;
+    virtual Sound &sound() = 0;
+    virtual Programs &programs() = 0;
+    virtual std::unique_ptr<Tray> createTray() = 0;
+};
+
+} // namespace nookery

@@ -1,0 +1,60 @@
+#include "platform/systemtray.h"
+
+#include <QSystemTrayIcon>
+
+namespace nookery {
+
+SystemTray::SystemTray(QObject *parent) : Tray(parent) {}
+
+SystemTray::~SystemTray()
+{
+    remove();
+}
+
+bool SystemTray::isAvailable() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void SystemTray::add(const QIcon &icon, const QString &tip)
+{
+    if (!m_icon) {
+        m_icon = std::make_unique<QSystemTrayIcon>();
+        connect(m_icon.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    switch (reason) {
+                    case QSystemTrayIcon::Trigger:
+                        emit mouseEvent(Event::LeftRelease);
+                        break;
+                    case QSystemTrayIcon::Context:
+                        emit mouseEvent(Event::RightRelease);
+                        break;
+                    case QSystemTrayIcon::DoubleClick:
+                        emit mouseEvent(Event::DoubleClick);
+                        break;
+                    case QSystemTrayIcon::MiddleClick:
+                        emit mouseEvent(Event::MiddleClick);
+                        break;
+                    default:
+                        emit mouseEvent(Event::Other);
+                        break;
+                    }
+                });
+    }
+    m_icon->setIcon(icon);
+    m_icon->setToolTip(tip);
+    m_icon->show();
+}
+
+void SystemTray::remove()
+{
+    if (m_icon)
+        m_icon->hide();
+}
+
+bool SystemTray::isShown() const
+{
+    return m_icon && m_icon->isVisible();
+}
+
+} // namespace nookery

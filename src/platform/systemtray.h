@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/tray.h"
+
+#include <memory>
+
+class QSystemTrayIcon;
+
+namespace nookery {
+
+class SystemTray final : public Tray
+{
+    Q_OBJECT
+public:
+    explicit SystemTray(QObject *parent = nullptr);
+    ~SystemTray() override;
+    bool isAvailable() const override;
+    void add(const QIcon &icon, const QString &tip) override;
+    void remove() override;
+    bool isShown() const override;
+
+private:
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+};
+
+} // namespace nookery

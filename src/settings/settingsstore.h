@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QSettings;
+
+namespace nookery {
+
+// The per-user store of the suite's options and small values: application, section and
+// key to a string. Missing keys read as "". Every write is on disk when the call returns;
+// a write that cannot be made throws IoError so the calling handler shows its message.
+class SettingsStore
+{
+public:
+    // The application name every caller passes.
+    static const QString &Application();
+
+    // The INI file at `filePath`; its folder is created on the first write.
+    explicit SettingsStore(const QString &filePath);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // Production: "Quillane Software/Nookery.ini" in the user's config folder.
+    static QString defaultFilePath();
+
+    QString GetSetting(const QString &application, const QString &section,
+                       const QString &key) const;
+    void SaveSetting(const QString &application, const QString &section, const QString &key,
+                     const QString &value);
+    void DeleteSetting(const QString &application, const QString &section, const QString &key);
+
+    // Shorthands for the suite's own application name.
+    QString get(const QString &section, const QString &key) const
+    {
+        return GetSetting(Application(), section, key);
+    }
+    void save(const QString &section, const QString &key, const QString &value)
+    {
+        SaveSetting(Application(), section, key, value);
+    }
+    void remove(const QString &section, const QString &key)
+    {
+        DeleteSetting(Application(), section, key);
+    }
+
+    QString filePath() const;
+
+private:
+    QString keyPath(const QString &application, const QString &section,
+                    const QString &key) const;
+    void commit(const QString &what, const std::function<bool()> &landed);
+
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace nookery

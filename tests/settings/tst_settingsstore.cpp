@@ -1,0 +1,147 @@
+#include "common/failure.h"
+#include "settings/settingsstore.h"
+#include "support/tempstore.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace nookery;
+
+class tst_SettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesRoundTripExactly_data();
+    void valuesRoundTripExactly();
+    void missingAndDeletedKeysReadEmpty();
+    void writeIsOnDiskBeforeReturn();
+    void otherApplicationKeptApart();
+    void readOnlyFileThrows();
+    void readOnlyFolderThrows();
+    void corruptFileReadsAndStaysWritable();
+};
+
+void tst_SettingsStore::valuesRoundTripExactly_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks both ends") << QStringLiteral("  padded \t");
+    QTest::newRow("commas") << QStringLiteral("a, b,c");
+    QTest::newRow("quotes") << QStringLiteral("say \"hi\" '");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\Program Files\\x\\\\");
+    QTest::newRow("ini syntax") << QStringLiteral("a=b;c#d [e] @f");
+    QTest::newRow("leading at") << QStringLiteral("@Variant(\\0\\0\\0\\x7f)");
+    QTest::newRow("line breaks") << QStringLiteral("one\ntwo\r\nthree\r");
+    QTest::newRow("non-ascii") << QStringLiteral("Grüße, 東京, \U0001F600");
+    QTest::newRow("number-like") << QStringLiteral("0012");
+    QTest::newRow("true") << QStringLiteral("true");
+    QTest::newRow("several KB") << QString(6000, u'x') + QStringLiteral(",\"=\n");
+}
+
+void tst_SettingsStore::valuesRoundTripExactly()
+{
+    QFETCH(QString, value);
+    test::TempStore temp;
+    temp.store().save(QStringLiteral("Other Programs"), QStringLiteral("Program 1 path"), value);
+    QCOMPARE(temp.store().get(QStringLiteral("Other Programs"), QStringLiteral("Program 1 path")),
+             value);
+    // And as a later run reads it from the file.
+    QCOMPARE(temp.reopen()->get(QStringLiteral("Other Programs"),
+                                QStringLiteral("Program 1 path")),
+             value);
+}
+
+void tst_SettingsStore::missingAndDeletedKeysReadEmpty()
+{
+    test::TempStore temp;
+    SettingsStore &s = temp.store();
+    QCOMPARE(s.get(QStringLiteral("CountDown"), QStringLiteral("Date CountDown Text 1")), QString());
+    const QString section = QStringLiteral("CountDown");
+    for (const char *k : {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
+        s.save(section, QLatin1String(k), QStringLiteral("x"));
+    s.save(section, QStringLiteral("Date CountDown Text 2"), QStringLiteral("kept"));
+    for (const char *k : {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
+        s.remove(section, QLatin1String(k));
+    auto reopened = temp.reopen();
+    QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Text 1")), QString());
+    QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Time 1")), QString());
+    QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Text 2")), QStringLiteral("kept"));
+    // Deleting what is not there is no failure.
+    s.remove(section, QStringLiteral("never written"));
+}
+
+void tst_SettingsStore::writeIsOnDiskBeforeReturn()
+{
+    test::TempStore temp;
+    auto other = temp.reopen(); // opened before the write, like a second running process
+    temp.store().save(QStringLiteral("Reminders"), QStringLiteral("Days Checked"), QStringLiteral("6"));
+    QFile file(temp.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.contains("Days%20Checked=6") || bytes.contains("Days Checked=6"), bytes.constData());
+    QCOMPARE(test::TempStore().store().get(QStringLiteral("Reminders"), QStringLiteral("Days Checked")),
+             QString());
+}
+
+void tst_SettingsStore::otherApplicationKeptApart()
+{
+    test::TempStore temp;
+    SettingsStore &s = temp.store();
+    s.save(QStringLiteral("Calendar"), QStringLiteral("Menu"), QStringLiteral("checked"));
+    s.SaveSetting(QStringLiteral("Other App"), QStringLiteral("Calendar"), QStringLiteral("Menu"),
+                  QStringLiteral("other"));
+    QCOMPARE(s.get(QStringLiteral("Calendar"), QStringLiteral("Menu")), QStringLiteral("checked"));
+    QCOMPARE(s.GetSetting(QStringLiteral("Other App"), QStringLiteral("Calendar"), QStringLiteral("Menu")),
+             QStringLiteral("other"));
+}
+
+void tst_SettingsStore::readOnlyFileThrows()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes through file permissions");
+    test::TempStore temp;
+    temp.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"), QStringLiteral("checked"));
+    QFile::setPermissions(temp.path(), QFile::ReadOwner);
+    QVERIFY_THROWS_EXCEPTION(IoError, temp.store().save(QStringLiteral("Calendar"),
+                                                        QStringLiteral("Menu"),
+                                                        QStringLiteral("unchecked")));
+    QCOMPARE(temp.reopen()->get(QStringLiteral("Calendar"), QStringLiteral("Menu")),
+             QStringLiteral("checked"));
+}
+
+void tst_SettingsStore::readOnlyFolderThrows()
+{
+    test::TempStore temp;
+    // A plain file where the store's folder should be: no permission trick needed, so this
+    // holds for root too.
+    QFile blocker(temp.folder() + QStringLiteral("/cfg"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SettingsStore store(temp.path());
+    QVERIFY_THROWS_EXCEPTION(IoError, store.save(QStringLiteral("Other Programs"),
+                                                 QStringLiteral("Version"), QStringLiteral("7.0")));
+}
+
+void tst_SettingsStore::corruptFileReadsAndStaysWritable()
+{
+    test::TempStore temp;
+    QDir().mkpath(temp.folder() + QStringLiteral("/cfg"));
+    QFile file(temp.path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("garbage line without equals\n\x01\x02\xff\xfe\n[Other%20Programs\n"
+               "[Other%20Programs]\nPath=a, b, c\nVersion=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
+               "Program%201%20label=Editor\n=novalue\n");
+    file.close();
+    SettingsStore store(temp.path());
+    QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Path")), QString());
+    QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Version")), QString());
+    QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Program 1 label")),
+             QStringLiteral("Editor"));
+    store.save(QStringLiteral("Other Programs"), QStringLiteral("Path"), QStringLiteral("/data"));
+    QCOMPARE(temp.reopen()->get(QStringLiteral("Other Programs"), QStringLiteral("Path")),
+             QStringLiteral("/data"));
+}
+
+QTEST_GUILESS_MAIN(tst_SettingsStore)
+#include "tst_settingsstore.moc"

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace nookery::test {
+
+// Message boxes that never block: each call is recorded, questions take scripted answers
+// (No when the script runs out).
+class FakeMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QString title;
+        QString text;
+    };
+    QList<Shown> shown;
+    QList<bool> answers;
+
+    void information(const QString &title, const QString &text) override
+    {
+        shown.append({title, text});
+    }
+    bool question(const QString &title, const QString &text) override
+    {
+        shown.append({title, text});
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Shown &s : shown)
+            out << s.text;
+        return out;
+    }
+};
+
+class FakeCommonDialog final : public CommonDialog
+{
+public:
+    QStringList calls;
+    QString openAnswer;
+    std::optional<QColor> colorAnswer;
+    std::optional<QFont> fontAnswer;
+    bool printerAnswer = false;
+
+    QString ShowOpen() override
+    {
+        calls << QStringLiteral("open %1|%2").arg(InitDir, Filter);
+        return openAnswer;
+    }
+    std::optional<QColor> ShowColor(const QColor &) override
+    {
+        calls << QStringLiteral("color");
+        return colorAnswer;
+    }
+    std::optional<QFont> ShowFont(const QFont &) override
+    {
+        calls << QStringLiteral("font");
+        return fontAnswer;
+    }
+    bool ShowPrinter(QPrinter &) override
+    {
+        calls << QStringLiteral("printer");
+        return printerAnswer;
+    }
+    void ShowHelp(int command, int context) override
+    {
+        calls << QStringLiteral("help %1 %2 %3").arg(HelpFile).arg(command).arg(context);
+    }
+};
+
+class FakeSound final : public Sound
+{
+public:
+    QStringList calls;
+    void play(const QString &file) override { calls << QStringLiteral("play ") + file; }
+    void stop() override { calls << QStringLiteral("stop"); }
+};
+
+class FakePrograms final : public Programs
+{
+public:
+    QStringList started;
+    bool startCommandLine(const QString &commandLine) override
+    {
+        started << commandLine;
+        return !commandLine.trimmed().isEmpty();
+    }
+    bool startCalculator() override
+    {
+        started << QStringLiteral("<calculator>");
+        return true;
+    }
+    bool startScreenSaver() override
+    {
+        started << QStringLiteral("<screen saver>");
+        return true;
+    }
+};
+
+class FakeTray final : public Tray
+{
+public:
+    bool available = true;
+    bool shown = false;
+    QString tip;
+    int adds = 0;
+
+    bool isAvailable() const override { return available; }
+    void add(const QIcon &, const QString &t) override
+    {
+        ++adds;
+        shown = true;
+        tip = t;
+    }
+    void remove() override { shown = false; }
+    bool isShown() const override { return shown; }
+    void send(Event e) { emit mouseEvent(e); }
+};
+
+// The tray the next window creates is handed out here, so a test can reach it.
+class FakePlatform final : public Platform
+{
+public:
+    FakeMessageBoxes messageBoxes;
+    FakeCommonDialog dialog;
+    FakeSound sounds;
+    FakePrograms programList;
+    bool trayAvailable = true;
+    FakeTray *lastTray = nullptr;
+
+    MessageBoxes &messages() override { return messageBoxes; }
+    CommonDialog &dialogs() override { return dialog; }
+    Sound &sound() override { return sounds; }
+    Programs &programs() override { return programList; }
+    std::unique_ptr<Tray> createTray() override
+    {
+        auto tray = std::make_unique<FakeTray>();
+        tray->available = trayAvailable;
+        lastTray = tray.get();
+        return tray;
+    }
+};
+
+} // namespace nookery::test
