@@ -1,0 +1,257 @@
+#include "notes/rtfwriter.h"
+
+#include "common/text1252.h"
+
+#include <QHash>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <array>
+
+namespace nookery {
+
+namespace {
+
+constexpr int BulletFont = 1;
+
+// Windows-1252 bytes 0x80..0x9F stand for these characters; 0xA0..0xFF are Latin-1.
+const QHash<char16_t, uchar> &upper1252()
+{
+    static const QHash<char16_t, uchar> map = [] {
+        QHash<char16_t, uchar> m;
+        QByteArray bytes;
+        for (int b = 0x80; b < 0xA0; ++b)
+            bytes.append(static_cast<char>(b));
+        const QString text = fromWindows1252(bytes);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (c >= 0x100)
+                m.insert(c, static_cast<uchar>(0x80 + i));
+        }
+        return m;
+    }();
+    return map;
+}
+
+bool isDropped(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029 ||
+           c == 0xFDD0 || c == 0xFDD1;
+}
+
+void appendHex(QByteArray &out, uchar b)
+{
+    static const char digits[] = "0123456789abcdef";
+    out.append("\\'");
+    out.append(digits[b >> 4]);
+    out.append(digits[b & 0xF]);
+}
+
+void appendEscaped(QByteArray &out, QStringView text)
+{
+    const auto &upper = upper1252();
+    for (QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c == u'\\' || c == u'{' || c == u'}') {
+            out.append('\\');
+            out.append(static_cast<char>(c));
+        } else if (c >= 0x20 && c < 0x7F) {
+            out.append(static_cast<char>(c));
+        } else if (c == u'\t') {
+            out.append("\\tab ");
+        } else if (c == 0x2028) {
+            out.append("\\line ");
+        } else if (c == 0xA0) {
+            out.append("\\~");
+        } else if (c == 0xAD) {
+            out.append("\\-");
+        } else if (c == 0x2011) {
+            out.append("\\_");
+        } else if (isDropped(c)) {
+            continue;
+        } else if (c >= 0xA0 && c <= 0xFF) {
+            appendHex(out, static_cast<uchar>(c));
+        } else if (const auto it = upper.constFind(c); it != upper.constEnd()) {
+            appendHex(out, *it);
+        } else {
+            // One \u per UTF-16 unit, as a signed 16-bit number; "?" for readers without it.
+            out.append("\\u");
+            out.append(QByteArray::number(static_cast<qint16>(c)));
+            out.append('?');
+        }
+    }
+}
+
+class Writer
+{
+public:
+    explicit Writer(const QTextDocument &document);
+    QByteArray write();
+
+private:
+    int fontIndex(const QString &family);
+    int colorIndex(QRgb rgb);
+    void writeBlock(const QTextBlock &block);
+    void writeRun(const QString &text, const QTextCharFormat &format);
+
+    const QTextDocument &m_document;
+    QStringList m_fonts;
+    QHash<QString, int> m_fontIndex;
+    QList<QRgb> m_colors;
+    QHash<QRgb, int> m_colorIndex;
+    int m_defaultHalfPoints = 24;
+    QByteArray m_body;
+};
+
+Writer::Writer(const QTextDocument &document) : m_document(document)
+{
+    QString family = document.defaultFont().family();
+    if (family.isEmpty())
+        family = QStringLiteral("Times New Roman");
+    // \f0 is the note's default font, \f1 the Symbol font of the bullets; the Symbol font
+    // a user picks for text gets an entry of its own, so its letters stay letters.
+    m_fonts = {family, QStringLiteral("Symbol")};
+    m_fontIndex.insert(family, 0);
+    const qreal points = document.defaultFont().pointSizeF();
+    if (points > 0)
+        m_defaultHalfPoints = std::clamp(qRound(points * 2), 2, 2000);
+}
+
+int Writer::fontIndex(const QString &family)
+{
+    if (family.isEmpty())
+        return 0;
+    const auto it = m_fontIndex.constFind(family);
+    if (it != m_fontIndex.constEnd())
+        return *it;
+    const int index = static_cast<int>(m_fonts.size());
+    m_fonts.append(family);
+    m_fontIndex.insert(family, index);
+    return index;
+}
+
+int Writer::colorIndex(QRgb rgb)
+{
+    rgb = qRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    const auto it = m_colorIndex.constFind(rgb);
+    if (it != m_colorIndex.constEnd())
+        return *it;
+    m_colors.append(rgb);
+    const int index = static_cast<int>(m_colors.size()); // 0 is the automatic colour
+    m_colorIndex.insert(rgb, index);
+    return index;
+}
+
+void Writer::writeRun(const QString &text, const QTextCharFormat &format)
+{
+    const QString family = format.fontFamilies().toStringList().value(0);
+    int halfPoints = m_defaultHalfPoints;
+    if (format.fontPointSize() > 0)
+        halfPoints = std::clamp(qRound(format.fontPointSize() * 2), 2, 2000);
+
+    // Every run carries its whole format, so nothing leaks from one run into the next.
+    m_body.append("{\\f");
+    m_body.append(QByteArray::number(fontIndex(family)));
+    m_body.append("\\fs");
+    m_body.append(QByteArray::number(halfPoints));
+    if (format.fontWeight() >= QFont::DemiBold)
+        m_body.append("\\b");
+    if (format.fontItalic())
+        m_body.append("\\i");
+    if (format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline)
+        m_body.append("\\ul");
+    if (format.fontStrikeOut())
+        m_body.append("\\strike");
+    if (format.foreground().style() != Qt::NoBrush) {
+        m_body.append("\\cf");
+        m_body.append(QByteArray::number(colorIndex(format.foreground().color().rgb())));
+    }
+    if (format.background().style() != Qt::NoBrush) {
+        m_body.append("\\highlight");
+        m_body.append(QByteArray::number(colorIndex(format.background().color().rgb())));
+    }
+    m_body.append(' ');
+    appendEscaped(m_body, text);
+    m_body.append('}');
+}
+
+void Writer::writeBlock(const QTextBlock &block)
+{
+    m_body.append("\\pard");
+    if (const QTextList *list = block.textList()) {
+        const int level = std::clamp(list->format().indent() - 1, 0, 8);
+        m_body.append(
+            "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent360{\\pntxtb\\'b7}}"
+            "\\fi-360\\li");
+        m_body.append(QByteArray::number(720 * (level + 1)));
+    }
+    const Qt::Alignment align =
+        block.blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+    if (align == Qt::AlignRight)
+        m_body.append("\\qr");
+    else if (align == Qt::AlignHCenter)
+        m_body.append("\\qc");
+    else if (align == Qt::AlignJustify)
+        m_body.append("\\qj");
+    else
+        m_body.append("\\ql");
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.isValid() && fragment.length() > 0)
+            writeRun(fragment.text(), fragment.charFormat());
+    }
+    m_body.append("\\par\r\n");
+}
+
+QByteArray Writer::write()
+{
+    for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
+        writeBlock(block);
+
+    QByteArray out;
+    out.reserve(m_body.size() + 512);
+    out.append("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\r\n{\\fonttbl");
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        out.append("{\\f");
+        out.append(QByteArray::number(i));
+        out.append(i == BulletFont ? "\\fnil\\fcharset2 " : "\\fnil\\fcharset0 ");
+        QString name = m_fonts.at(i);
+        name.remove(u';');
+        appendEscaped(out, name);
+        out.append(";}");
+    }
+    out.append("}\r\n{\\colortbl ;");
+    for (QRgb rgb : std::as_const(m_colors)) {
+        out.append("\\red" + QByteArray::number(qRed(rgb)));
+        out.append("\\green" + QByteArray::number(qGreen(rgb)));
+        out.append("\\blue" + QByteArray::number(qBlue(rgb)));
+        out.append(';');
+    }
+    out.append("}\r\n{\\*\\generator Nookery 7.0;}\\viewkind4\\uc1\r\n");
+    out.append(m_body);
+    out.append("}\r\n");
+    return out;
+}
+
+} // namespace
+
+QByteArray writeRtf(const QTextDocument &document)
+{
+    return Writer(document).write();
+}
+
+RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document)
+{
+    RtfWriteResult result;
+    QSaveFile file(path);
+    const QByteArray bytes = writeRtf(document);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        result.ok = false;
+        result.error = file.errorString();
+    }
+    return result;
+}
+
+} // namespace nookery

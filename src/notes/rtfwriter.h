@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace nookery {
+
+// The note as RTF: fonts, sizes, bold, italic, underline, strike-through, text and highlight
+// colours, alignment and bullets. Text outside Windows-1252 is written as \uN with a "?"
+// fallback. The same document always gives the same bytes.
+QByteArray writeRtf(const QTextDocument &document);
+
+struct RtfWriteResult
+{
+    bool ok = true;
+    QString error;
+};
+
+// Writes the note through a temporary file that replaces `path` only once it is complete, so
+// a failed save leaves the old note in place.
+RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document);
+
+} // namespace nookery
