@@ -327,6 +327,9 @@ void convert::convertAs(Table &t, int unit)
 {
     const double x = numberformat::parseLeading(t.input->text());
     const QList<double> values = Converter::convert(*t.category, unit, x);
+    // The label follows the chosen unit even when Area has nothing to convert, so it never
+    // names a unit other than the selected one.
+    t.inputUnit->setText(t.unitLabels[unit - 1]->text());
     if (t.category->kind == CategoryKind::Area) {
         if (!(x > 0)) {
             for (QLineEdit *result : std::as_const(t.results))
@@ -335,7 +338,6 @@ void convert::convertAs(Table &t, int unit)
         }
         t.side->setText(numberformat::formatGeneral(Converter::areaSide(x)));
     }
-    t.inputUnit->setText(t.unitLabels[unit - 1]->text());
     for (int k = 0; k < values.size(); ++k)
         t.results[k]->setText(numberformat::formatGeneral(values[k]));
 }
