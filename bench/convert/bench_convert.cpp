@@ -1,0 +1,88 @@
+#include "common/suite.h"
+#include "convert/convert.h"
+#include "convert/converter.h"
+#include "convert/numberformat.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace nookery;
+
+namespace {
+
+class NoSuite final : public Suite
+{
+public:
+    void showOptions(int) override {}
+    void showAbout() override {}
+    void showHelpContents() override {}
+    void showHelpTopic(int) override {}
+    void showCountDown() override {}
+    void showCountUp() override {}
+    void showCountDate() override {}
+    void showCountFull() override {}
+    void showCalendar() override {}
+    void showConvert() override {}
+    void showReminders() override {}
+    void showStartupList() override {}
+    void showStickyNotes() override {}
+};
+
+} // namespace
+
+// One keystroke in the largest tables: the input changes, the unit buttons follow the
+// numeric test, and all fourteen results are computed, formatted and set in their boxes.
+class BenchConvert : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keystroke_data();
+    void keystroke();
+    void engineOnly();
+};
+
+void BenchConvert::keystroke_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("code");
+    QTest::newRow("liquid") << 7 << 800;
+    QTest::newRow("speed") << 9 << 450;
+    QTest::newRow("area") << 1 << 100;
+}
+
+void BenchConvert::keystroke()
+{
+    QFETCH(int, tab);
+    QFETCH(int, code);
+    NoSuite suite;
+    convert window(suite);
+    window.show();
+    window.findChild<QObject *>(QStringLiteral("TabStrip1"))->setProperty("currentIndex", tab - 1);
+    auto *input = window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(code));
+    auto *last = window.findChild<QLineEdit *>(QStringLiteral("Text%1(%2)").arg(code + 1).arg(11));
+    QVERIFY(input && last);
+    const QStringList keystrokes = {u"1"_qs, u"12"_qs, u"12.5"_qs, u"12.57"_qs};
+    qsizetype i = 0;
+    QBENCHMARK
+    {
+        input->setText(keystrokes[i++ % keystrokes.size()]);
+    }
+    QVERIFY(last->text() != u"0");
+}
+
+void BenchConvert::engineOnly()
+{
+    const Category &liquid = UnitTables::byCode(800);
+    QString sink;
+    QBENCHMARK
+    {
+        const double x = numberformat::parseLeading(u"12.57");
+        for (double v : Converter::convert(liquid, 3, x))
+            sink = numberformat::formatGeneral(v);
+    }
+    QVERIFY(!sink.isEmpty());
+}
+
+QTEST_MAIN(BenchConvert)
+#include "bench_convert.moc"
