@@ -331,6 +331,7 @@ private:
     void endParagraph();
     void finish();
     int currentCodePage();
+    const FontEntry *font(int number) const;
     const RtfCharFormat &currentFormat();
 
     // tables
@@ -958,14 +959,23 @@ void Parser::execute(Kw kw, bool hasParam, int param)
     }
 }
 
+// A font number the table does not know means the default font.
+const FontEntry *Parser::font(int number) const
+{
+    auto it = m_fonts.constFind(number < 0 ? m_deff : number);
+    if (it == m_fonts.constEnd())
+        it = m_fonts.constFind(m_deff);
+    return it == m_fonts.constEnd() ? nullptr : &*it;
+}
+
 int Parser::currentCodePage()
 {
-    const int font = m_st.ch.font < 0 ? m_deff : m_st.ch.font;
-    if (font == m_cpFont)
+    const int number = m_st.ch.font;
+    if (number == m_cpFont)
         return m_cpValue;
     int cp = 0;
-    const auto it = m_fonts.constFind(font);
-    if (it != m_fonts.constEnd()) {
+    const FontEntry *it = font(number);
+    if (it) {
         if (it->cpg > 0)
             cp = it->cpg;
         else if (it->charset >= 0)
@@ -973,7 +983,7 @@ int Parser::currentCodePage()
     }
     if (cp == 0)
         cp = m_ansiCp;
-    m_cpFont = font;
+    m_cpFont = number;
     m_cpValue = cp;
     return cp;
 }
@@ -1002,9 +1012,8 @@ const RtfCharFormat &Parser::currentFormat()
         return m_format;
     const CharState &ch = m_st.ch;
     RtfCharFormat f;
-    const auto font = m_fonts.constFind(ch.font < 0 ? m_deff : ch.font);
-    if (font != m_fonts.constEnd())
-        f.family = font->name;
+    if (const FontEntry *entry = font(ch.font))
+        f.family = entry->name;
     f.halfPoints = ch.halfPoints;
     f.bold = ch.bold;
     f.italic = ch.italic;
@@ -1035,17 +1044,22 @@ void Parser::appendText(QStringView text)
         m_highSurrogate = 0;
         appendChar(u'\uFFFD');
     }
+    bool full = false;
     if (m_model.chars + text.size() > m_limits.maxChars) {
-        m_model.truncated = true;
-        finish();
-        return;
+        text = text.first(std::max<qsizetype>(0, m_limits.maxChars - m_model.chars));
+        full = true;
     }
     m_model.chars += text.size();
     const RtfCharFormat &format = currentFormat();
-    if (!m_para.runs.isEmpty() && m_para.runs.last().format == format) {
+    if (text.isEmpty()) {
+    } else if (!m_para.runs.isEmpty() && m_para.runs.last().format == format) {
         m_para.runs.last().text.append(text);
     } else {
         m_para.runs.append(RtfRun{format, text.toString()});
+    }
+    if (full) {
+        m_model.truncated = true;
+        finish();
     }
 }
 
@@ -1139,6 +1153,9 @@ void Parser::finish()
 int Parser::fontEntryCodePage() const
 {
     const int cp = m_font.cpg > 0 ? m_font.cpg : codePageForCharset(m_font.charset);
+    // Symbol fonts have plain ASCII names.
+    if (cp == CodePageSymbol)
+        return CodePage1252;
     return cp == 0 ? m_ansiCp : cp;
 }
 
