@@ -1,0 +1,37 @@
+# Shared by scripts/run and scripts/test: Debian packages, installed only when missing.
+
+# The build needs these; scripts/test adds the tools its checks use.
+NOOKERY_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
+  qt6-multimedia-dev libgl-dev libx11-dev)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# ensure_packages PKG...: installs those that dpkg does not report as installed.
+ensure_packages() {
+  local missing=()
+  local p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# configure_and_build DIR CMAKE-ARGS...: configures once, then builds incrementally.
+configure_and_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/build.ninja" ] || [ "$dir/.nookery-args" -ot "$NOOKERY_ROOT/CMakeLists.txt" ] ||
+    [ "$(cat "$dir/.nookery-args" 2>/dev/null)" != "$*" ]; then
+    cmake -S "$NOOKERY_ROOT" -B "$dir" -G Ninja "$@"
+    echo "$*" >"$dir/.nookery-args"
+  fi
+  cmake --build "$dir" -j "$(nproc)"
+}
