@@ -24,7 +24,6 @@ private slots:
     void opensOnArea();
     void menus_data();
     void menus();
-    void unitsMenuSelectsTab_data();
     void unitsMenuSelectsTab();
     void optionsFollowNumericInput_data();
     void optionsFollowNumericInput();
@@ -33,9 +32,7 @@ private slots:
     void optionClickRecomputes();
     void temperatureTabStartsOver();
     void densityKeepsValueAndUnit();
-    void area_data();
-    void area();
-    void areaOverflow();
+    void areaNotAboveZero();
     void lengthTimesWidth();
     void resultsTakeNoTyping();
     void focusSelectsValue_data();
@@ -108,28 +105,22 @@ void TestConvertWindow::menus()
     QCOMPARE(window->isVisible(), action != u"menuClose");
 }
 
-void TestConvertWindow::unitsMenuSelectsTab_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("frame");
-    QTest::newRow("area metric") << QStringLiteral("menuAreaMetric") << 1 << u"Frame200"_qs;
-    QTest::newRow("density") << QStringLiteral("menuDensity") << 3 << u"Frame550"_qs;
-    QTest::newRow("distance") << QStringLiteral("menuDistance") << 4 << u"Frame400"_qs;
-    QTest::newRow("pressure") << QStringLiteral("menuPressure") << 7 << u"Frame350"_qs;
-    QTest::newRow("weight") << QStringLiteral("menuWeight") << 11 << u"Frame900"_qs;
-}
-
 void TestConvertWindow::unitsMenuSelectsTab()
 {
-    QFETCH(QString, action);
-    QFETCH(int, tab);
-    QFETCH(QString, frame);
+    // Tab order is not code order: Density sits before Distance, Liquid before Pressure.
+    const QStringList menus = {u"menuArea"_qs,        u"menuAreaMetric"_qs, u"menuAreaStandard"_qs,
+                               u"menuDensity"_qs,     u"menuDistance"_qs,   u"menuEnergy"_qs,
+                               u"menuLiquid"_qs,      u"menuPressure"_qs,   u"menuSpeed"_qs,
+                               u"menuTemperature"_qs, u"menuTime"_qs,       u"menuWeight"_qs};
+    const QList<int> frames = {100, 200, 300, 550, 400, 500, 800, 350, 450, 600, 700, 900};
     window->show();
-    trigger(action);
-    QCOMPARE(control<QTabBar>(QStringLiteral("TabStrip1"))->currentIndex(), tab);
-    QVERIFY(control<QFrame>(frame)->isVisible());
-    QVERIFY(!control<QFrame>(QStringLiteral("Frame100"))->isVisible());
+    for (int tab = 11; tab >= 0; --tab) {
+        trigger(menus[tab]);
+        QCOMPARE(control<QTabBar>(u"TabStrip1"_qs)->currentIndex(), tab);
+        for (int code : frames)
+            QCOMPARE(control<QFrame>(u"Frame" + QString::number(code))->isVisible(),
+                     code == frames[tab]);
+    }
 }
 
 void TestConvertWindow::optionsFollowNumericInput_data()
@@ -139,10 +130,6 @@ void TestConvertWindow::optionsFollowNumericInput_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<bool>("enabled");
     QTest::newRow("distance, letters") << u"menuDistance"_qs << 400 << u"abc"_qs << false;
-    QTest::newRow("distance, 12abc") << u"menuDistance"_qs << 400 << u"12abc"_qs << false;
-    QTest::newRow("distance, empty") << u"menuDistance"_qs << 400 << QString() << false;
-    QTest::newRow("distance, number") << u"menuDistance"_qs << 400 << u"-5"_qs << true;
-    QTest::newRow("density, letters") << u"menuDensity"_qs << 550 << u"abc"_qs << false;
     QTest::newRow("time never gates") << u"menuTime"_qs << 700 << u"abc"_qs << true;
     QTest::newRow("weight never gates") << u"menuWeight"_qs << 900 << u"abc"_qs << true;
 }
@@ -180,21 +167,19 @@ void TestConvertWindow::convertsTypedValue_data()
     QTest::newRow("leading number, own row")
         << u"menuDistance"_qs << u"Option401(4)"_qs << u"12abc"_qs << u"ft"_qs << u"Text401(4)"_qs
         << u"12"_qs;
-    QTest::newRow("leading number, other row")
-        << u"menuDistance"_qs << u"Option401(4)"_qs << u"12abc"_qs << u"ft"_qs << u"Text401(6)"_qs
-        << u"3.6576"_qs;
-    QTest::newRow("leading zeros dropped") << u"menuTime"_qs << u"Option701(1)"_qs << u"007"_qs
-                                           << u"sec."_qs << u"Text701(1)"_qs << u"7"_qs;
     QTest::newRow("negative distance") << u"menuDistance"_qs << u"Option401(6)"_qs << u"-5"_qs
                                        << u"m"_qs << u"Text401(2)"_qs << u"-500"_qs;
     QTest::newRow("exponent form") << u"menuDistance"_qs << u"Option401(1)"_qs << u"1"_qs
                                    << u"mm"_qs << u"Text401(10)"_qs << u"6.21371192237334E-07"_qs;
+    QTest::newRow("area through sides")
+        << u"menuArea"_qs << u"Option101(6)"_qs << u"100"_qs << u"sq. m"_qs << u"Text101(5)"_qs
+        << u"119.599004630108"_qs;
+    QTest::newRow("area, own row") << u"menuArea"_qs << u"Option101(6)"_qs << u"007"_qs
+                                   << u"sq. m"_qs << u"Text101(6)"_qs << u"7"_qs;
+    QTest::newRow("area overflow") << u"menuArea"_qs << u"Option101(11)"_qs << u"1e300"_qs
+                                   << u"sq. nmi"_qs << u"Text101(1)"_qs << u"Overflow"_qs;
     QTest::newRow("overflow") << u"menuDistance"_qs << u"Option401(9)"_qs << u"1e308"_qs << u"km"_qs
                               << u"Text401(1)"_qs << u"Overflow"_qs;
-    QTest::newRow("input beyond range") << u"menuWeight"_qs << u"Option901(3)"_qs << u"1e999"_qs
-                                        << u"g"_qs << u"Text901(3)"_qs << u"Overflow"_qs;
-    QTest::newRow("density label") << u"menuDensity"_qs << u"Option551(12)"_qs << u"1"_qs
-                                   << u"LT/yd3"_qs << u"Text551(3)"_qs << u"1328.939"_qs;
 }
 
 void TestConvertWindow::convertsTypedValue()
@@ -256,54 +241,19 @@ void TestConvertWindow::densityKeepsValueAndUnit()
     QCOMPARE(text(u"Text551(1)"_qs), u"32.03692"_qs);
 }
 
-void TestConvertWindow::area_data()
+void TestConvertWindow::areaNotAboveZero()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QStringList>("expected"); // Text101(1..11); empty: all "0"
-    QTest::addColumn<QString>("side");
-    QTest::newRow("negative") << u"-5"_qs << QStringList{} << QString();
-    QTest::newRow("zero") << u"0"_qs << QStringList{} << QString();
-    QTest::newRow("letters") << u"abc"_qs << QStringList{} << QString();
-    QTest::newRow("hundred sq. m") << u"100"_qs
-                                   << QStringList{u"100000000"_qs,
-                                                  u"1000000"_qs,
-                                                  u"155000.31000062"_qs,
-                                                  u"1076.39104167097"_qs,
-                                                  u"119.599004630108"_qs,
-                                                  u"100"_qs,
-                                                  u"3.95368610347465"_qs,
-                                                  u"0.00247105381467165"_qs,
-                                                  u"0.0001"_qs,
-                                                  u"3.86102158542446E-05"_qs,
-                                                  u"2.91553349598123E-05"_qs}
-                                   << u"10"_qs;
-}
-
-void TestConvertWindow::area()
-{
-    QFETCH(QString, input);
-    QFETCH(QStringList, expected);
-    QFETCH(QString, side);
     control<QRadioButton>(u"Option101(6)"_qs)->click();
-    edit(u"Text100"_qs)->setText(input);
-    QStringList shown;
-    for (int i = 1; i <= 11; ++i)
-        shown << text(QStringLiteral("Text101(%1)").arg(i));
-    QCOMPARE(shown, expected.isEmpty() ? QStringList(11, u"0"_qs) : expected);
-    QCOMPARE(text(u"Text100b"_qs), side);
+    edit(u"Text100"_qs)->setText(u"100"_qs);
+    QCOMPARE(text(u"Text100b"_qs), u"10"_qs);
+    for (const QString &input : {u"abc"_qs, u"0"_qs, u"-5"_qs}) {
+        edit(u"Text100"_qs)->setText(input);
+        for (int i = 1; i <= 11; ++i)
+            QCOMPARE(text(QStringLiteral("Text101(%1)").arg(i)), u"0"_qs);
+    }
     // The label follows the chosen unit even when there is nothing to convert.
-    QCOMPARE(control<QLabel>(u"Label100a"_qs)->text(), u"sq. m"_qs);
-}
-
-void TestConvertWindow::areaOverflow()
-{
-    // Squares too large for a double say so instead of showing "inf".
-    control<QRadioButton>(u"Option101(11)"_qs)->click();
-    edit(u"Text100"_qs)->setText(u"1e300"_qs);
-    QCOMPARE(text(u"Text101(1)"_qs), u"Overflow"_qs);
-    QCOMPARE(text(u"Text101(11)"_qs), u"1E+300"_qs);
-    QCOMPARE(text(u"Text101(10)"_qs), u"1.32429333799337E+300"_qs);
-    QCOMPARE(text(u"Text100b"_qs), u"1E+150"_qs);
+    control<QRadioButton>(u"Option101(4)"_qs)->click();
+    QCOMPARE(control<QLabel>(u"Label100a"_qs)->text(), u"sq. ft"_qs);
 }
 
 void TestConvertWindow::lengthTimesWidth()
@@ -318,9 +268,7 @@ void TestConvertWindow::lengthTimesWidth()
     QCOMPARE(text(u"Text200(7)"_qs), u"100000"_qs);
     edit(u"Text200(3)"_qs)->setText(u"20"_qs);
     QCOMPARE(text(u"Text200(7)"_qs), u"100020"_qs);
-    QCOMPARE(text(u"Text200(8)"_qs), u"100000"_qs);
     QCOMPARE(text(u"Text200(9)"_qs), u"10002000000"_qs);
-    QCOMPARE(text(u"Text201(6)"_qs), u"1000200"_qs);
 
     trigger(u"menuAreaStandard"_qs);
     edit(u"Text300(2)"_qs)->setText(u"1"_qs);
@@ -350,7 +298,6 @@ void TestConvertWindow::focusSelectsValue_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("box");
     QTest::newRow("input") << u"menuDistance"_qs << u"Text400"_qs;
-    QTest::newRow("long result") << u"menuDistance"_qs << u"Text401(10)"_qs;
     QTest::newRow("standard width") << u"menuAreaStandard"_qs << u"Text300(6)"_qs;
 }
 

@@ -17,7 +17,6 @@ private slots:
     void parse();
     void format_data();
     void format();
-    void formatUsesDefaultLocale();
     void isNumeric_data();
     void isNumeric();
 };
@@ -28,42 +27,24 @@ void TestNumberFormat::parse_data()
     QTest::addColumn<double>("expected");
 
     const double inf = std::numeric_limits<double>::infinity();
-    QTest::newRow("empty") << QString() << 0.0;
     QTest::newRow("letters") << QStringLiteral("abc") << 0.0;
     QTest::newRow("number then letters") << QStringLiteral("12abc") << 12.0;
     QTest::newRow("blank inside") << QStringLiteral(" 1 2") << 12.0;
     QTest::newRow("tab and line feed") << QStringLiteral("\t3\n4\n") << 34.0;
     QTest::newRow("blank after sign") << QStringLiteral("- 4") << -4.0;
     QTest::newRow("sign only") << QStringLiteral("-") << 0.0;
-    QTest::newRow("point only") << QStringLiteral(".") << 0.0;
     QTest::newRow("leading point") << QStringLiteral(".5") << 0.5;
-    QTest::newRow("signed leading point") << QStringLiteral("-.5") << -0.5;
-    QTest::newRow("trailing point") << QStringLiteral("5.") << 5.0;
     QTest::newRow("second point ends it") << QStringLiteral("1.2.3") << 1.2;
     QTest::newRow("exponent") << QStringLiteral("1e3") << 1000.0;
-    QTest::newRow("capital signed exponent") << QStringLiteral("2.5E-2") << 0.025;
     QTest::newRow("exponent with blank") << QStringLiteral("1e 3") << 1000.0;
     QTest::newRow("exponent without digits") << QStringLiteral("1e") << 1.0;
-    QTest::newRow("exponent sign without digits") << QStringLiteral("1e+") << 1.0;
-    QTest::newRow("exponent alone") << QStringLiteral("e5") << 0.0;
     QTest::newRow("plus") << QStringLiteral("+7") << 7.0;
-    QTest::newRow("double sign") << QStringLiteral("--7") << 0.0;
     QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
-    QTest::newRow("negative") << QStringLiteral("-5") << -5.0;
     QTest::newRow("comma is no decimal point") << QStringLiteral("0,5") << 0.0;
-    QTest::newRow("group separator ends it") << QStringLiteral("1,000") << 1.0;
-    QTest::newRow("non-ASCII digit") << QStringLiteral(u"\u0663") << 0.0;
-    QTest::newRow("carriage return ends it") << QStringLiteral("1\r2") << 1.0;
     QTest::newRow("too large") << QStringLiteral("1e400") << inf;
-    QTest::newRow("too large negative") << QStringLiteral("-1e400") << -inf;
     QTest::newRow("too many digits") << QString(400, u'9') << inf;
     QTest::newRow("huge exponent") << QStringLiteral("1e99999999999999999999") << inf;
     QTest::newRow("too small") << QStringLiteral("1e-400") << 0.0;
-    QTest::newRow("too small by zeros") << QString(u"0." + QString(400, u'0') + u'1') << 0.0;
-    QTest::newRow("zeros and exponent cancel")
-        << QString(u"0." + QString(399, u'0') + u"1e400") << 1.0;
-    QTest::newRow("largest double")
-        << QStringLiteral("1.7976931348623157e308") << std::numeric_limits<double>::max();
 }
 
 void TestNumberFormat::parse()
@@ -88,12 +69,8 @@ void TestNumberFormat::format_data()
     const QString de = QStringLiteral("de_DE");
     QTest::newRow("zero") << en << 0.0 << QStringLiteral("0");
     QTest::newRow("negative zero") << en << -0.0 << QStringLiteral("0");
-    QTest::newRow("integer") << en << 12.0 << QStringLiteral("12");
-    QTest::newRow("half") << en << 0.5 << QStringLiteral("0.5");
     QTest::newRow("half, decimal comma") << de << 0.5 << QStringLiteral("0,5");
     QTest::newRow("no group separators") << en << 1234567.5 << QStringLiteral("1234567.5");
-    QTest::newRow("no group separators, de") << de << 1234567.5 << QStringLiteral("1234567,5");
-    QTest::newRow("15 digits") << en << 1.0 / 3 << QStringLiteral("0.333333333333333");
     QTest::newRow("rounded to 15") << en << -160.0 / 9 << QStringLiteral("-17.7777777777778");
     QTest::newRow("binary noise hidden") << en << 0.1 + 0.2 << QStringLiteral("0.3");
     QTest::newRow("largest plain") << en << 1e14 << QStringLiteral("100000000000000");
@@ -104,12 +81,9 @@ void TestNumberFormat::format_data()
     QTest::newRow("small") << en << 0.00001 << QStringLiteral("1E-05");
     QTest::newRow("mm in miles") << en << 0.001 / 1609.344
                                  << QStringLiteral("6.21371192237334E-07");
-    QTest::newRow("mm in miles, de")
-        << de << 0.001 / 1609.344 << QStringLiteral("6,21371192237334E-07");
     QTest::newRow("three-digit exponent")
         << en << -std::numeric_limits<double>::max() << QStringLiteral("-1.79769313486232E+308");
     QTest::newRow("infinity") << en << inf << QStringLiteral("Overflow");
-    QTest::newRow("negative infinity") << en << -inf << QStringLiteral("Overflow");
     QTest::newRow("not a number") << de << nan << QStringLiteral("Overflow");
 }
 
@@ -121,12 +95,6 @@ void TestNumberFormat::format()
     QCOMPARE(numberformat::formatGeneral(value, QLocale(locale)), expected);
 }
 
-void TestNumberFormat::formatUsesDefaultLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(numberformat::formatGeneral(2.5), QStringLiteral("2,5"));
-}
-
 void TestNumberFormat::isNumeric_data()
 {
     QTest::addColumn<QString>("locale");
@@ -135,16 +103,10 @@ void TestNumberFormat::isNumeric_data()
 
     const QString en = QStringLiteral("en_US");
     const QString de = QStringLiteral("de_DE");
-    QTest::newRow("integer") << en << QStringLiteral("12") << true;
-    QTest::newRow("blanks around") << en << QStringLiteral(" 12 ") << true;
-    QTest::newRow("decimal") << en << QStringLiteral("-0.5") << true;
     QTest::newRow("exponent") << en << QStringLiteral("1e3") << true;
-    QTest::newRow("grouped") << en << QStringLiteral("1,000") << true;
     QTest::newRow("empty") << en << QString() << false;
-    QTest::newRow("blank") << en << QStringLiteral(" ") << false;
     QTest::newRow("letters") << en << QStringLiteral("abc") << false;
     QTest::newRow("trailing letters") << en << QStringLiteral("12abc") << false;
-    QTest::newRow("sign only") << en << QStringLiteral("-") << false;
     QTest::newRow("decimal comma") << de << QStringLiteral("0,5") << true;
     QTest::newRow("decimal comma elsewhere") << en << QStringLiteral("0,5") << false;
 }

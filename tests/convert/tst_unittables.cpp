@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <limits>
 
 using namespace nookery;
 
@@ -30,34 +29,15 @@ class TestUnitTables : public QObject
     Q_OBJECT
 
 private slots:
-    void layout();
     void accelerators_data();
     void accelerators();
     void roundTrip_data();
     void roundTrip();
     void knownValues_data();
     void knownValues();
-    void areaNotAboveZero_data();
-    void areaNotAboveZero();
     void lengthTimesWidth_data();
     void lengthTimesWidth();
 };
-
-void TestUnitTables::layout()
-{
-    // The window names its controls after these codes and builds one row per unit.
-    QList<int> codes;
-    QList<int> counts;
-    for (const Category &c : UnitTables::categories()) {
-        codes << c.code;
-        counts << c.count();
-        QCOMPARE(UnitTables::byTab(c.tab).code, c.code);
-    }
-    QCOMPARE(codes, (QList<int>{100, 200, 300, 550, 400, 500, 800, 350, 450, 600, 700, 900}));
-    QCOMPARE(counts, (QList<int>{11, 10, 10, 12, 11, 12, 14, 12, 14, 3, 8, 8}));
-    QCOMPARE(UnitTables::byCode(550).unit(12).abbreviation, QStringLiteral("LT/yd3"));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, UnitTables::byCode(123));
-}
 
 void TestUnitTables::accelerators_data()
 {
@@ -134,32 +114,21 @@ void TestUnitTables::knownValues_data()
     QTest::newRow("gram in metric tons") << 900 << 3 << 1.0 << 8 << 1e-6 << 1e-15;
     QTest::newRow("km/min in in/min") << 450 << 11 << 1.0 << 1 << 39370.07874 << 1e-10;
     QTest::newRow("mi/hr in ft/hr") << 450 << 6 << 1.0 << 3 << 5280.0 << 1e-15;
-    QTest::newRow("mach in m/s") << 450 << 14 << 1.0 << 8 << 331.46 * 60 << 1e-15;
     QTest::newRow("mile in naut. miles") << 400 << 10 << 1.0 << 11 << 0.8689762419 << 1e-10;
     QTest::newRow("naut. mile in mm") << 400 << 11 << 1.0 << 1 << 1852000.0 << 1e-15;
-    QTest::newRow("negative distance") << 400 << 6 << -5.0 << 2 << -500.0 << 1e-15;
     QTest::newRow("sq. mm in sq. cm") << 100 << 1 << 1.0 << 2 << 0.01 << 1e-15;
     QTest::newRow("sq. mile in sq. naut.") << 100 << 10 << 1.0 << 11 << 0.75512 << 1e-5;
-    QTest::newRow("sq. km in sq. m") << 100 << 9 << 2.5 << 6 << 2.5e6 << 1e-15;
-    QTest::newRow("0 C in F") << 600 << 2 << 0.0 << 1 << 32.0 << 0.0;
     QTest::newRow("0 C in K") << 600 << 2 << 0.0 << 3 << 273.16 << 1e-15;
-    QTest::newRow("100 C in F") << 600 << 2 << 100.0 << 1 << 212.0 << 1e-15;
     QTest::newRow("0 K in F") << 600 << 3 << 0.0 << 1 << -459.688 << 1e-15;
-    QTest::newRow("0 K in C") << 600 << 3 << 0.0 << 2 << -273.16 << 1e-15;
     QTest::newRow("0 F in C") << 600 << 1 << 0.0 << 2 << -160.0 / 9 << 1e-15;
     QTest::newRow("0 F in K") << 600 << 1 << 0.0 << 3 << 255.382222 << 1e-15;
     QTest::newRow("212 F in C") << 600 << 1 << 212.0 << 2 << 100.0 << 1e-15;
     QTest::newRow("day in seconds") << 700 << 4 << 1.0 << 1 << 86400.0 << 1e-15;
     QTest::newRow("year in days") << 700 << 7 << 1.0 << 4 << 365.25 << 1e-15;
-    QTest::newRow("month in days") << 700 << 6 << 1.0 << 4 << 30.4375 << 1e-15;
     QTest::newRow("thermal BTU in J") << 500 << 7 << 1.0 << 1 << 1054.35 << 1e-15;
     QTest::newRow("tablespoon in tsp") << 800 << 4 << 1.0 << 3 << 3.0 << 1e-9;
-    QTest::newRow("gallon in liters") << 800 << 9 << 1.0 << 2 << 3.785411784 << 1e-15;
     QTest::newRow("imp gallon in imp quarts") << 800 << 14 << 1.0 << 13 << 4.0 << 1e-15;
-    QTest::newRow("imp gallon in imp ounces") << 800 << 14 << 1.0 << 10 << 160.0 << 1e-15;
-    QTest::newRow("imp pint in liters") << 800 << 12 << 1.0 << 2 << 0.56826125 << 1e-15;
     QTest::newRow("g/l in lb/gal") << 550 << 1 << 1.0 << 11 << 0.008345406 << 1e-7;
-    QTest::newRow("huge value overflows") << 400 << 9 << 1e308 << 1 << HUGE_VAL << 0.0;
 }
 
 void TestUnitTables::knownValues()
@@ -177,21 +146,6 @@ void TestUnitTables::knownValues()
         QVERIFY2(closeTo(actual, expected, relative), qPrintable(QString::number(actual, 'g', 17)));
 }
 
-void TestUnitTables::areaNotAboveZero_data()
-{
-    QTest::addColumn<double>("area");
-    QTest::newRow("negative") << -5.0;
-    QTest::newRow("zero") << 0.0;
-    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
-}
-
-void TestUnitTables::areaNotAboveZero()
-{
-    QFETCH(double, area);
-    const QList<double> all = Converter::convert(UnitTables::byCode(100), 6, area);
-    QCOMPARE(all, QList<double>(11, 0.0));
-}
-
 void TestUnitTables::lengthTimesWidth_data()
 {
     QTest::addColumn<int>("code");
@@ -202,13 +156,10 @@ void TestUnitTables::lengthTimesWidth_data()
 
     const QList<double> kmByKm = {1, 0, 0, 1, 0, 0};
     QTest::newRow("1 km x 1 km in sq. miles") << 200 << kmByKm << 10 << 0.3861 << 5e-5;
-    QTest::newRow("1 km x 1 km in sq. km") << 200 << kmByKm << 9 << 1.0 << 1e-15;
     // Both tables give the same acreage for the same field.
     QTest::newRow("1 km x 1 km in acres") << 200 << kmByKm << 8 << 247.105381467165 << 1e-12;
     QTest::newRow("1 mile square in acres")
         << 300 << QList<double>{1, 0, 0, 1, 0, 0} << 8 << 640.0 << 1e-12;
-    QTest::newRow("1 mile square in sq. km")
-        << 300 << QList<double>{1, 0, 0, 1, 0, 0} << 9 << 2.589988110336 << 1e-12;
     QTest::newRow("1 yd x 2 yd in sq. ft")
         << 300 << QList<double>{0, 1, 0, 0, 2, 0} << 4 << 18.0 << 1e-15;
     QTest::newRow("all three parts")
@@ -217,8 +168,6 @@ void TestUnitTables::lengthTimesWidth_data()
         << 200 << QList<double>{1, 0.5, 0, 0, 0, 1} << 2 << 100000.0 << 1e-15;
     QTest::newRow("fractions from 1 up count")
         << 300 << QList<double>{0, 0, 1.5, 0, 0, 2} << 1 << 3.0 * 645.16 << 1e-12;
-    QTest::newRow("negative parts do not count")
-        << 200 << QList<double>{0, -5, 0, 0, 0, 10} << 2 << 0.0 << 0.0;
 }
 
 void TestUnitTables::lengthTimesWidth()
