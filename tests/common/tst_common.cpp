@@ -1,0 +1,118 @@
+#include "common/datepattern.h"
+#include "common/failure.h"
+#include "common/text1252.h"
+#include "common/twips.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace nookery;
+
+class tst_Common : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windows1252_data();
+    void windows1252();
+    void everyByteRoundTrips();
+    void fixedField();
+    void datePatterns_data();
+    void datePatterns();
+    void failureMessages();
+    void twips();
+};
+
+void tst_Common::windows1252_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ascii") << QStringLiteral("Dentist 10:30") << QByteArray("Dentist 10:30");
+    QTest::newRow("latin-1 range") << QStringLiteral("café ß ÿ") << QByteArray("caf\xe9 \xdf \xff");
+    QTest::newRow("1252 extras") << QStringLiteral("€ „quoted“ – … ™ Ÿ")
+                                 << QByteArray("\x80 \x84quoted\x93 \x96 \x85 \x99 \x9f");
+    QTest::newRow("outside the code page") << QStringLiteral("Tokyo 東京 ✓")
+                                           << QByteArray("Tokyo ?? ?");
+    QTest::newRow("astral is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
+    QTest::newRow("question mark") << QStringLiteral("why?") << QByteArray("why?");
+}
+
+void tst_Common::windows1252()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const QByteArray encoded = toWindows1252(text);
+    QCOMPARE(encoded, bytes);
+    QVERIFY(!encoded.contains('\x1a'));
+    if (!bytes.contains('?') || text.contains(u'?'))
+        QCOMPARE(fromWindows1252(bytes), text);
+}
+
+void tst_Common::everyByteRoundTrips()
+{
+    // Files from the Windows versions must read and write back byte for byte.
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = fromWindows1252(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(toWindows1252(text), all);
+}
+
+void tst_Common::fixedField()
+{
+    QCOMPARE(toFixedField(QStringLiteral("ab"), 5), QByteArray("ab   "));
+    QCOMPARE(toFixedField(QStringLiteral("abcdef"), 4), QByteArray("abcd"));
+    QCOMPARE(toFixedField(QStringLiteral("é€"), 3), QByteArray("\xe9\x80 "));
+    QCOMPARE(toFixedField(QString(), 2), QByteArray("  "));
+}
+
+void tst_Common::datePatterns_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shortText");
+    QTest::addColumn<QString>("longText");
+    QTest::newRow("day first") << "dd/mm" << "en_US" << "03/04/26" << "03/04/2026";
+    QTest::newRow("month first") << "mm/dd" << "en_US" << "04/03/26" << "04/03/2026";
+    QTest::newRow("empty is month first") << "" << "en_US" << "04/03/26" << "04/03/2026";
+    QTest::newRow("DD/MM is month first") << "DD/MM" << "en_US" << "04/03/26" << "04/03/2026";
+    QTest::newRow("German separator") << "dd/mm" << "de_DE" << "03.04.26" << "03.04.2026";
+}
+
+void tst_Common::datePatterns()
+{
+    QFETCH(QString, setting);
+    QFETCH(QString, locale);
+    QFETCH(QString, shortText);
+    QFETCH(QString, longText);
+    QLocale::setDefault(QLocale(locale));
+    const DatePatterns p = DatePatterns::fromSetting(setting);
+    const QDate date(2026, 4, 3);
+    QCOMPARE(formatDatePattern(date, p.shortDate), shortText);
+    QCOMPARE(formatDatePattern(date, p.longDate), longText);
+    QCOMPARE(p.dayFirst(), setting == u"dd/mm");
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+}
+
+void tst_Common::failureMessages()
+{
+    QCOMPARE(failureMessage(27),
+             QStringLiteral("There was a problem. Error Handler 27. Notify author of this error!"));
+    QCOMPARE(failureMessage(5, true),
+             QStringLiteral("There was a problem. Error Handler 5. Notify author of this error! "
+                            "Nookery will run as a standard program next time!"));
+}
+
+void tst_Common::twips()
+{
+    QCOMPARE(twipsToPixels(7380), 492);
+    QCOMPARE(twipsToPixels(1300), 87);
+    QCOMPARE(twipsToPixels(6690), 446);
+    QCOMPARE(twipsToPixels(7), 0);
+    QCOMPARE(twipsToPixels(8), 1);
+    QCOMPARE(pixelsToTwips(492), 7380.0);
+}
+
+QTEST_GUILESS_MAIN(tst_Common)
+#include "tst_common.moc"
