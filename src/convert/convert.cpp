@@ -264,11 +264,16 @@ void convert::Form_Load()
     TabStrip1->setCurrentIndex(0);
     m_frames->setCurrentIndex(0);
     convertAs(table(100), 1);
+    table(100).input->setFocus(Qt::OtherFocusReason); // ready to type on opening
 }
 
 void convert::selectTab(int tab)
 {
     TabStrip1->setCurrentIndex(tab - 1);
+    // From the Units menu the keyboard goes straight to the new input; arrowing along the
+    // tab strip itself leaves the focus there.
+    const Table &t = m_tables[tab - 1];
+    (t.input ? t.input : t.entries.first())->setFocus(Qt::OtherFocusReason);
 }
 
 void convert::TabStrip1_Click()

@@ -2,6 +2,7 @@
 #include "support/fakesuite.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,8 +338,8 @@ void TestConvertWindow::optionAccelerator()
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     trigger(u"menuDistance"_qs);
-    edit(u"Text400"_qs)->setFocus();
-    edit(u"Text400"_qs)->setText(u"3"_qs);
+    QTRY_COMPARE(QApplication::focusWidget(), edit(u"Text400"_qs));
+    QTest::keyClicks(QApplication::focusWidget(), u"3"_qs);    // replaces the selected "0"
     QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier); // "Fee&t"
     QTRY_VERIFY(control<QRadioButton>(u"Option401(4)"_qs)->isChecked());
     QCOMPARE(control<QLabel>(u"Label400a"_qs)->text(), u"ft"_qs);
