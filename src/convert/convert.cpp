@@ -28,7 +28,7 @@ namespace nookery {
 namespace {
 
 constexpr int WindowHeightTwips = 6690;
-constexpr int WindowWidthTwips = 9000;
+constexpr int WindowWidthTwips = 11400;
 constexpr int HelpTopic = 220;
 constexpr int OptionsPage = 3; // the conversion-tables page
 
@@ -52,6 +52,13 @@ bool gatesOptions(int code)
 bool resetsInput(int code)
 {
     return code != 550 && code != 200 && code != 300;
+}
+
+// Results show from their first digit, like any value that was just put in a box.
+void showResult(QLineEdit *box, double value)
+{
+    box->setText(numberformat::formatGeneral(value));
+    box->setCursorPosition(0);
 }
 
 } // namespace
@@ -222,6 +229,8 @@ void convert::addResultRows(Table &t, QGridLayout *grid, int firstRow, bool with
         }
         QLineEdit *result = newEdit(indexed(u"Text" + named(c), i), QStringLiteral("0"), t.frame);
         result->setReadOnly(true); // results take no typed character
+        result->setMinimumWidth(
+            result->fontMetrics().horizontalAdvance(u"-6.21371192237334E-307"_qs) + 12);
         auto *label = new QLabel(unit.abbreviation, t.frame);
         label->setObjectName(indexed(u"Label" + named(c), i));
         t.results.append(result);
@@ -341,10 +350,10 @@ void convert::convertAs(Table &t, int unit)
                 result->setText(QStringLiteral("0"));
             return;
         }
-        t.side->setText(numberformat::formatGeneral(Converter::areaSide(x)));
+        showResult(t.side, Converter::areaSide(x));
     }
     for (int k = 0; k < values.size(); ++k)
-        t.results[k]->setText(numberformat::formatGeneral(values[k]));
+        showResult(t.results[k], values[k]);
 }
 
 void convert::LengthWidth_Change(int code)
@@ -359,11 +368,11 @@ void convert::LengthWidth_Change(int code)
         }
     }
     const LengthWidth r = Converter::lengthTimesWidth(*t.category, parts);
-    t.entries[6]->setText(numberformat::formatGeneral(r.length));
-    t.entries[7]->setText(numberformat::formatGeneral(r.width));
-    t.entries[8]->setText(numberformat::formatGeneral(r.product));
+    showResult(t.entries[6], r.length);
+    showResult(t.entries[7], r.width);
+    showResult(t.entries[8], r.product);
     for (int k = 0; k < r.areas.size(); ++k)
-        t.results[k]->setText(numberformat::formatGeneral(r.areas[k]));
+        showResult(t.results[k], r.areas[k]);
 }
 
 convert::Table &convert::table(int code)

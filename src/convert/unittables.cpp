@@ -135,7 +135,7 @@ QList<Category> build()
                          {QStringLiteral("&Quarts"), QStringLiteral("qt"), 0.946352946},
                          {QStringLiteral("&Gallons"), QStringLiteral("gal"), 3.785411784},
                          {QStringLiteral("Imp Ounc&es"), QStringLiteral("imp oz"), impGallon / 160},
-                         {QStringLiteral("&Imp Cups"), QStringLiteral("inp cup"), impGallon / 16},
+                         {QStringLiteral("&Imp Cups"), QStringLiteral("imp cup"), impGallon / 16},
                          {QStringLiteral("Imp Pi&nts"), QStringLiteral("imp pint"), impGallon / 8},
                          {QStringLiteral("Imp Qua&rts"), QStringLiteral("imp qt"), impGallon / 4},
                          {QStringLiteral("Imp Gallon&s"), QStringLiteral("imp gal"), impGallon},
