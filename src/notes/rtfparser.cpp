@@ -81,6 +81,10 @@ enum class Kw : quint8 {
     Cf,
     Highlight,
     Cb,
+    Af,
+    Afs,
+    Loch,
+    Dbch,
 };
 
 const std::unordered_map<std::string_view, Kw> &keywords()
@@ -208,6 +212,11 @@ const std::unordered_map<std::string_view, Kw> &keywords()
             {"pnlvl", Kw::PnLvlBody},
             {"pnlvlcont", Kw::PnLvlCont},
             {"plain", Kw::Plain},
+            {"af", Kw::Af},
+            {"afs", Kw::Afs},
+            {"loch", Kw::Loch},
+            {"hich", Kw::Loch},
+            {"dbch", Kw::Dbch},
             {"f", Kw::F},
             {"fs", Kw::Fs},
             {"b", Kw::B},
@@ -238,6 +247,9 @@ enum PnKind : quint8 { PnNone, PnBullet, PnNumbered, PnContinue };
 struct CharState
 {
     int font = -1; // -1: the \deff font
+    int assocFont = -1;
+    int assocHalfPoints = 0;
+    bool doubleByte = false; // \dbch: the text takes the associated font and size
     int halfPoints = 24;
     int foreground = -1; // colour table index, -1: automatic
     int background = -1; // colour table index, -1: none
@@ -299,11 +311,13 @@ int hexValue(char c)
     return -1;
 }
 
-// Characters that must not reach the document as text: controls, the object placeholder and
-// the paragraph separator (which Qt would turn into a block of its own).
+// Characters that must not reach the document as text: controls, the object placeholder, the
+// paragraph separator (which Qt would turn into a block of its own) and the two characters Qt
+// uses to mark frames.
 bool isUnwanted(char16_t c)
 {
-    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029;
+    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029 ||
+           c == 0xFDD0 || c == 0xFDD1;
 }
 
 class Parser
@@ -332,6 +346,7 @@ private:
     void finish();
     int currentCodePage();
     const FontEntry *font(int number) const;
+    static int fontNumber(const CharState &ch);
     const RtfCharFormat &currentFormat();
 
     // tables
@@ -929,6 +944,18 @@ void Parser::execute(Kw kw, bool hasParam, int param)
     case Kw::Fs:
         ch.halfPoints = hasParam ? std::clamp(param, 2, 2000) : 24;
         break;
+    case Kw::Af:
+        ch.assocFont = hasParam ? param : 0;
+        break;
+    case Kw::Afs:
+        ch.assocHalfPoints = hasParam ? std::clamp(param, 2, 2000) : 0;
+        break;
+    case Kw::Loch:
+        ch.doubleByte = false;
+        break;
+    case Kw::Dbch:
+        ch.doubleByte = true;
+        break;
     case Kw::B:
         ch.bold = on;
         break;
@@ -959,6 +986,13 @@ void Parser::execute(Kw kw, bool hasParam, int param)
     }
 }
 
+// Text after \dbch is in the associated font (LibreOffice writes its Asian runs this way);
+// elsewhere \af belongs to other scripts and is not ours to show.
+int Parser::fontNumber(const CharState &ch)
+{
+    return ch.doubleByte && ch.assocFont >= 0 ? ch.assocFont : ch.font;
+}
+
 // A font number the table does not know means the default font.
 const FontEntry *Parser::font(int number) const
 {
@@ -970,7 +1004,7 @@ const FontEntry *Parser::font(int number) const
 
 int Parser::currentCodePage()
 {
-    const int number = m_st.ch.font;
+    const int number = fontNumber(m_st.ch);
     if (number == m_cpFont)
         return m_cpValue;
     int cp = 0;
@@ -1012,9 +1046,9 @@ const RtfCharFormat &Parser::currentFormat()
         return m_format;
     const CharState &ch = m_st.ch;
     RtfCharFormat f;
-    if (const FontEntry *entry = font(ch.font))
+    if (const FontEntry *entry = font(fontNumber(ch)))
         f.family = entry->name;
-    f.halfPoints = ch.halfPoints;
+    f.halfPoints = ch.doubleByte && ch.assocHalfPoints > 0 ? ch.assocHalfPoints : ch.halfPoints;
     f.bold = ch.bold;
     f.italic = ch.italic;
     f.underline = ch.underline;

@@ -108,7 +108,8 @@ void loadPlainText(QByteArrayView data, QTextDocument *document, const RtfLimits
     text.replace(u'\r', u'\n');
     text.removeIf([](QChar c) {
         const char16_t u = c.unicode();
-        return (u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0x7F && u <= 0x9F);
+        return (u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0x7F && u <= 0x9F) || u == 0xFDD0 ||
+               u == 0xFDD1;
     });
     document->setPlainText(text);
     result->plainText = true;

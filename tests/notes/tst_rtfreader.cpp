@@ -129,6 +129,10 @@ void TestRtfReader::formatting_data()
         << QStringLiteral("[bg#ff0000]a[]b[bg#0000ff]c[]d[bg#ff0000]e");
     ROW("colour components are clamped", R"({\rtf1{\colortbl ;\red999\green-5\blue128;}\cf1 a})",
         "[fg#ff0080]a");
+    ROW("double-byte text takes the associated font and size",
+        R"({\rtf1{\fonttbl{\f0 A;}{\f1 B;}}\f0\fs20 a{\dbch\af1\afs28 b}{\rtlch\af1\afs28 \ltrch c})"
+        R"({\dbch\af1\loch d}})",
+        "[A 10pt]a[B 14pt]b[A 10pt]cd");
     ROW("cocoa white background means none",
         R"({\rtf1\cocoartf2761{\colortbl;\red255\green255\blue255;}\cb1 a})", "a");
 }
@@ -310,6 +314,18 @@ void TestRtfReader::otherWriters_data()
                           "café € Жук 日本 😀\n"
                           "* [10pt]bullet line\n"
                           "center: [14pt]centred");
+    QTest::newRow("libreoffice, real output")
+        << dataFile("libreoffice.rtf")
+        << QStringLiteral("[Arial 10pt]Plain [Arial 10pt b]bold[Arial 10pt] [Arial 10pt i]italic"
+                          "[Arial 10pt] [Arial 10pt u]underline[Arial 10pt] [Arial 10pt s]struck"
+                          "[Arial 10pt] [Arial 10pt fg#ff0000]red[Arial 10pt] "
+                          "[Arial 10pt bg#ffff00]marked\n"
+                          "[Arial 10pt]café € Жук 日本 😀\n"
+                          "* [Arial 10pt]first bullet\n"
+                          "* [Arial 10pt]second bullet\n"
+                          "center: [14pt]centred\n"
+                          "right: [Arial 10pt]right\n"
+                          "justify: [Arial 10pt]justified");
     QTest::newRow("textedit") << dataFile("textedit.rtf")
                               << QStringLiteral("[Arial 10pt]Hello [Arial 10pt b]bold[Arial 10pt] "
                                                 "[Arial 10pt fg#ff0000]red[Arial 10pt] world café "
