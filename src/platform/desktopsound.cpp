@@ -2,40 +2,65 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace nookery {
 
 DesktopSound::DesktopSound() = default;
-DesktopSound::~DesktopSound() = default;
+
+DesktopSound::~DesktopSound()
+{
+    // The player's code lives in the module: destroy it before the module goes.
+    m_player.reset();
+}
+
+QString DesktopSound::moduleFile()
+{
+    // Beside the binary as installed, and as built (bin/ and lib/nookery/ in the build tree).
+    const QString dir = QCoreApplication::applicationDirPath() + u'/';
+    const QString name = QStringLiteral("/libnookery_audio.so");
+    const QString candidates[] = {dir + QStringLiteral(NOOKERY_AUDIO_DIR) + name,
+                                  dir + QStringLiteral("../lib/nookery") + name};
+    for (const QString &candidate : candidates) {
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).canonicalFilePath();
+    }
+    return QString();
+}
+
+bool DesktopSound::loadModule()
+{
+    if (m_tried)
+        return m_player != nullptr;
+    m_tried = true;
+    const QString file = moduleFile();
+    if (file.isEmpty())
+        return false;
+    m_module = std::make_unique<QLibrary>(file);
+    using Factory = Sound *(*)();
+    auto make = reinterpret_cast<Factory>(m_module->resolve("nookery_make_audio_player"));
+    if (!make) {
+        qWarning("Cannot load the audio module: %s", qPrintable(m_module->errorString()));
+        return false;
+    }
+    m_player.reset(make());
+    return m_player != nullptr;
+}
 
 void DesktopSound::play(const QString &waveFile)
 {
     const QFileInfo file(waveFile);
-    if (waveFile.isEmpty() || !file.isFile() || !file.isReadable()) {
+    if (waveFile.isEmpty() || !file.isFile() || !file.isReadable() || !loadModule()) {
         QApplication::beep();
         return;
     }
-    if (!m_effect) {
-        m_effect = std::make_unique<QSoundEffect>();
-        // A file that turns out not to be a playable wave still gets the user's attention.
-        QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, m_effect.get(), [this] {
-            if (m_effect->status() == QSoundEffect::Error)
-                QApplication::beep();
-        });
-    }
-    m_effect->stop();
-    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    if (m_effect->source() != url)
-        m_effect->setSource(url);
-    m_effect->play();
+    m_player->play(file.absoluteFilePath());
 }
 
 void DesktopSound::stop()
 {
-    if (m_effect)
-        m_effect->stop();
+    if (m_player)
+        m_player->stop();
 }
 
 } // namespace nookery

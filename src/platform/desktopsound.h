@@ -4,10 +4,13 @@
 
 #include <memory>
 
-class QSoundEffect;
+class QLibrary;
 
 namespace nookery {
 
+// Plays through the audio module, loaded on the first alarm rather than at start: the
+// audio libraries are the slowest part of bringing the suite up and most runs never ring.
+// Without the module every sound is a beep.
 class DesktopSound final : public Sound
 {
 public:
@@ -16,9 +19,17 @@ public:
     void play(const QString &waveFile) override;
     void stop() override;
 
+    // The module's file in the places it is built and installed, or "" when none is there.
+    static QString moduleFile();
+    // Whether a player from the module is in use (after the first play of a real file).
+    bool hasPlayer() const { return m_player != nullptr; }
+
 private:
-    // Made on the first alarm, not at start: the audio back end is slow to bring up.
-    std::unique_ptr<QSoundEffect> m_effect;
+    bool loadModule();
+
+    std::unique_ptr<QLibrary> m_module;
+    std::unique_ptr<Sound> m_player;
+    bool m_tried = false;
 };
 
 } // namespace nookery

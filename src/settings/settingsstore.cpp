@@ -60,6 +60,11 @@ void SettingsStore::SaveSetting(const QString &application, const QString &secti
                                 const QString &key, const QString &value)
 {
     const QString path = keyPath(application, section, key);
+    // Rewriting a value the file already holds would cost a file replacement for nothing,
+    // and the start-up writes several such values back every time.
+    const QVariant stored = m_settings->value(path);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+        return;
     m_settings->setValue(path, value);
     commit(QStringLiteral("write ") + section + u'/' + key,
            [&] { return m_settings->value(path).toString() == value; });
@@ -69,6 +74,8 @@ void SettingsStore::DeleteSetting(const QString &application, const QString &sec
                                   const QString &key)
 {
     const QString path = keyPath(application, section, key);
+    if (!m_settings->contains(path))
+        return;
     m_settings->remove(path);
     commit(QStringLiteral("delete ") + section + u'/' + key,
            [&] { return !m_settings->contains(path); });
