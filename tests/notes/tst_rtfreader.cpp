@@ -326,6 +326,22 @@ void TestRtfReader::otherWriters_data()
                           "center: [14pt]centred\n"
                           "right: [Arial 10pt]right\n"
                           "justify: [Arial 10pt]justified");
+    // AbiWord's own HTML import drops the background and picks its own fonts.
+    QTest::newRow("abiword, real output")
+        << dataFile("abiword.rtf")
+        << QStringLiteral("[Liberation Serif 10pt]Plain [Liberation Serif 10pt b]bold"
+                          "[Liberation Serif 10pt] [Liberation Serif 10pt i]italic"
+                          "[Liberation Serif 10pt] [Liberation Serif 10pt u]underline"
+                          "[Liberation Serif 10pt] [Liberation Serif 10pt s]struck"
+                          "[Liberation Serif 10pt] [Liberation Serif 10pt fg#ff0000]red"
+                          "[Liberation Serif 10pt] marked\n"
+                          "[Liberation Serif 10pt]café € Жук 日本😀 \n"
+                          "* [Liberation Serif]first bullet\n"
+                          "* [Liberation Serif]second bullet\n"
+                          "center: [14pt]centred\n"
+                          "right: [Liberation Serif 10pt]right\n"
+                          "justify: [Liberation Serif 10pt]justified\n"
+                          "\n");
     QTest::newRow("textedit") << dataFile("textedit.rtf")
                               << QStringLiteral("[Arial 10pt]Hello [Arial 10pt b]bold[Arial 10pt] "
                                                 "[Arial 10pt fg#ff0000]red[Arial 10pt] world café "
