@@ -298,15 +298,17 @@ void convert::TabStrip1_Click()
         return;
     }
     if (resetsInput(code)) {
-        // A fresh start in unit 1: select its button too, so the chosen unit, the label
-        // beside the input and the results always agree.
         const QSignalBlocker blockInput(t.input);
-        const QSignalBlocker blockOptions(t.options);
         t.input->setText(QStringLiteral("0"));
-        t.optionButtons.first()->setChecked(true);
+        if (gatesOptions(code)) {
+            for (QRadioButton *option : std::as_const(t.optionButtons))
+                option->setEnabled(true);
+        }
     }
-    // Density keeps its value, and the unit it was typed in.
-    Text_Change(code);
+    // A tab starts out in its first unit whatever button is chosen; the label beside the
+    // input says so, and the next keystroke or button click uses the chosen unit again.
+    // Density keeps its value, which is then read as its first unit too.
+    convertAs(t, 1);
 }
 
 void convert::Text_Change(int code)

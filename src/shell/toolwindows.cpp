@@ -1,5 +1,6 @@
 #include "shell/toolwindows.h"
 
+#include "convert/convert.h"
 #include "platform/platform.h"
 
 namespace nookery {
@@ -61,6 +62,9 @@ void ToolWindows::showReminders() {}
 void ToolWindows::showStartupList() {}
 void ToolWindows::showStickyNotes() {}
 
-void ToolWindows::showConvert() {}
+void ToolWindows::showConvert()
+{
+    present(m_convert, [this] { return new convert(*this); });
+}
 
 } // namespace nookery

@@ -31,7 +31,7 @@ private slots:
     void convertsTypedValue_data();
     void convertsTypedValue();
     void temperatureTabStartsOver();
-    void densityKeepsValueAndUnit();
+    void densityKeepsValueReadAsFirstUnit();
     void areaNotAboveZero();
     void lengthTimesWidth();
     void resultsTakeNoTyping();
@@ -209,13 +209,14 @@ void TestConvertWindow::temperatureTabStartsOver()
     QCOMPARE(text(u"Text601(2)"_qs), u"-17.7777777777778"_qs);
     QCOMPARE(text(u"Text601(3)"_qs), u"255.382222"_qs);
     QCOMPARE(control<QLabel>(u"Label600a"_qs)->text(), u"*F"_qs);
-    // The shown unit and the chosen button agree, so the next keystroke reads Fahrenheit too.
-    QVERIFY(control<QRadioButton>(u"Option601(1)"_qs)->isChecked());
-    edit(u"Text600"_qs)->setText(u"32"_qs);
-    QCOMPARE(text(u"Text601(2)"_qs), u"0"_qs);
+    // The chosen button stays; the next keystroke is read in its unit, Celsius.
+    QVERIFY(control<QRadioButton>(u"Option601(2)"_qs)->isChecked());
+    edit(u"Text600"_qs)->setText(u"100"_qs);
+    QCOMPARE(text(u"Text601(1)"_qs), u"212"_qs);
+    QCOMPARE(control<QLabel>(u"Label600a"_qs)->text(), control<QLabel>(u"Label601(2)"_qs)->text());
 }
 
-void TestConvertWindow::densityKeepsValueAndUnit()
+void TestConvertWindow::densityKeepsValueReadAsFirstUnit()
 {
     trigger(u"menuDensity"_qs);
     control<QRadioButton>(u"Option551(9)"_qs)->click();
@@ -223,7 +224,12 @@ void TestConvertWindow::densityKeepsValueAndUnit()
     trigger(u"menuDistance"_qs);
     trigger(u"menuDensity"_qs);
     QCOMPARE(text(u"Text550"_qs), u"2"_qs);
+    // The value is now read as grams per litre while the pound button stays chosen.
     QVERIFY(control<QRadioButton>(u"Option551(9)"_qs)->isChecked());
+    QCOMPARE(control<QLabel>(u"Label550a"_qs)->text(), u"g/l"_qs);
+    QCOMPARE(text(u"Text551(1)"_qs), u"2"_qs);
+    // Typing again converts from the chosen unit.
+    edit(u"Text550"_qs)->setText(u"2 "_qs);
     QCOMPARE(control<QLabel>(u"Label550a"_qs)->text(), u"lb/ft3"_qs);
     QCOMPARE(text(u"Text551(9)"_qs), u"2"_qs);
     QCOMPARE(text(u"Text551(1)"_qs), u"32.03692"_qs);
