@@ -103,6 +103,7 @@ private:
     QHash<QRgb, int> m_colorIndex;
     int m_defaultHalfPoints = 24;
     QByteArray m_body;
+    bool m_hasLists = false;
 };
 
 Writer::Writer(const QTextDocument &document) : m_document(document)
@@ -182,10 +183,14 @@ void Writer::writeBlock(const QTextBlock &block)
     m_body.append("\\pard");
     if (const QTextList *list = block.textList()) {
         const int level = std::clamp(list->format().indent() - 1, 0, 8);
+        // \pn for RichEdit-era readers, \ls with its level for Word and LibreOffice.
         m_body.append(
             "{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent360{\\pntxtb\\'b7}}"
-            "\\fi-360\\li");
+            "\\ls1\\ilvl");
+        m_body.append(QByteArray::number(level));
+        m_body.append("\\fi-360\\li");
         m_body.append(QByteArray::number(720 * (level + 1)));
+        m_hasLists = true;
     }
     const Qt::Alignment align =
         block.blockFormat().alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
@@ -229,7 +234,20 @@ QByteArray Writer::write()
         out.append("\\blue" + QByteArray::number(qBlue(rgb)));
         out.append(';');
     }
-    out.append("}\r\n{\\*\\generator Nookery 7.0;}\\viewkind4\\uc1\r\n");
+    out.append("}\r\n");
+    if (m_hasLists) {
+        // One bulleted list with nine levels; every bullet paragraph belongs to it.
+        out.append("{\\*\\listtable{\\list\\listtemplateid1\\listhybrid");
+        for (int level = 0; level < 9; ++level) {
+            out.append("{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0\\levelstartat1"
+                       "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}\\f1\\fi-360\\li");
+            out.append(QByteArray::number(720 * (level + 1)));
+            out.append('}');
+        }
+        out.append("\\listid1}}\r\n{\\*\\listoverridetable{\\listoverride\\listid1"
+                   "\\listoverridecount0\\ls1}}\r\n");
+    }
+    out.append("{\\*\\generator Nookery 7.0;}\\viewkind4\\uc1\r\n");
     out.append(m_body);
     out.append("}\r\n");
     return out;
