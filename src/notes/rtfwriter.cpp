@@ -49,7 +49,8 @@ void appendHex(QByteArray &out, uchar b)
     out.append(digits[b & 0xF]);
 }
 
-void appendEscaped(QByteArray &out, QStringView text)
+// Font names take no control symbols: a reader builds them from text, \'hh and \u only.
+void appendEscaped(QByteArray &out, QStringView text, bool fontName = false)
 {
     const auto &upper = upper1252();
     for (QChar qc : text) {
@@ -59,15 +60,17 @@ void appendEscaped(QByteArray &out, QStringView text)
             out.append(static_cast<char>(c));
         } else if (c >= 0x20 && c < 0x7F) {
             out.append(static_cast<char>(c));
+        } else if (fontName && (c == u'\t' || c == 0x2028)) {
+            continue;
         } else if (c == u'\t') {
             out.append("\\tab ");
         } else if (c == 0x2028) {
             out.append("\\line ");
-        } else if (c == 0xA0) {
+        } else if (c == 0xA0 && !fontName) {
             out.append("\\~");
-        } else if (c == 0xAD) {
+        } else if (c == 0xAD && !fontName) {
             out.append("\\-");
-        } else if (c == 0x2011) {
+        } else if (c == 0x2011 && !fontName) {
             out.append("\\_");
         } else if (isDropped(c)) {
             continue;
@@ -224,7 +227,7 @@ QByteArray Writer::write()
         out.append(i == BulletFont ? "\\fnil\\fcharset2 " : "\\fnil\\fcharset0 ");
         QString name = m_fonts.at(i);
         name.remove(u';');
-        appendEscaped(out, name);
+        appendEscaped(out, name, true);
         out.append(";}");
     }
     out.append("}\r\n{\\colortbl ;");

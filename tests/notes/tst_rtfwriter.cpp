@@ -76,6 +76,10 @@ void TestRtfWriter::roundTrip_data()
     QTest::newRow("symbol font keeps its letters")
         << QStringLiteral("<p><span style='font-family:Symbol'>abc</span></p>")
         << QStringLiteral("[Symbol]abc");
+    // Found by fuzzing: \~ in the font table was lost on reading.
+    QTest::newRow("font name with no-break space and hyphens")
+        << QStringLiteral("<p><span style=\"font-family:'A\u00a0B\u00adC\u2011D'\">x</span></p>")
+        << QStringLiteral("[A\u00a0B\u00adC\u2011D]x");
     QTest::newRow("non-ascii font name")
         << QStringLiteral("<p><span style=\"font-family:'\u5b8b\u4f53'\">x</span></p>")
         << QStringLiteral("[\u5b8b\u4f53]x");
