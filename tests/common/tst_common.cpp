@@ -1,7 +1,5 @@
 #include "common/datepattern.h"
-#include "common/failure.h"
 #include "common/text1252.h"
-#include "common/twips.h"
 
 #include <QLocale>
 #include <QTest>
@@ -19,8 +17,6 @@ private slots:
     void fixedField();
     void datePatterns_data();
     void datePatterns();
-    void failureMessages();
-    void twips();
 };
 
 void tst_Common::windows1252_data()
@@ -93,25 +89,6 @@ void tst_Common::datePatterns()
     QCOMPARE(formatDatePattern(date, p.longDate), longText);
     QCOMPARE(p.dayFirst(), setting == u"dd/mm");
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-}
-
-void tst_Common::failureMessages()
-{
-    QCOMPARE(failureMessage(27),
-             QStringLiteral("There was a problem. Error Handler 27. Notify author of this error!"));
-    QCOMPARE(failureMessage(5, true),
-             QStringLiteral("There was a problem. Error Handler 5. Notify author of this error! "
-                            "Nookery will run as a standard program next time!"));
-}
-
-void tst_Common::twips()
-{
-    QCOMPARE(twipsToPixels(7380), 492);
-    QCOMPARE(twipsToPixels(1300), 87);
-    QCOMPARE(twipsToPixels(6690), 446);
-    QCOMPARE(twipsToPixels(7), 0);
-    QCOMPARE(twipsToPixels(8), 1);
-    QCOMPARE(pixelsToTwips(492), 7380.0);
 }
 
 QTEST_GUILESS_MAIN(tst_Common)
