@@ -51,6 +51,7 @@ struct RtfParagraph
     bool bullet = false;
     int level = 0; // 0..8, for bullets only
     QList<RtfRun> runs;
+    RtfCharFormat endFormat; // in force at the paragraph's end; sizes an empty line
 };
 
 // What the parser makes of the bytes, before any QTextDocument is involved.

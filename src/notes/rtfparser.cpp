@@ -1167,6 +1167,7 @@ void Parser::endParagraph()
         return;
     }
     m_para.align = m_st.para.align;
+    m_para.endFormat = currentFormat();
     int level = 0;
     m_para.bullet = resolveBullet(m_st.para, &level);
     m_para.level = m_para.bullet ? level : 0;

@@ -27,9 +27,10 @@ QString familyFor(const QString &name, QHash<QString, QString> &cache)
     if (it != cache.constEnd())
         return *it;
     QString family = name;
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
-        !QFontDatabase::hasFamily(name) && !name.contains(u' ')) {
-        QString stripped = name;
+    // Strip until nothing more comes off, so that a name read twice maps the same.
+    while (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+           !QFontDatabase::hasFamily(family) && !family.contains(u' ')) {
+        QString stripped = family;
         for (QStringView suffix : {u"PSMT", u"MT"}) {
             if (stripped.endsWith(suffix) && stripped.size() > suffix.size()) {
                 stripped.chop(suffix.size());
@@ -47,8 +48,9 @@ QString familyFor(const QString &name, QHash<QString, QString> &cache)
                 }
             }
         }
-        if (!stripped.isEmpty())
-            family = stripped;
+        if (stripped.isEmpty() || stripped == family)
+            break;
+        family = stripped;
     }
     cache.insert(name, family);
     return family;
@@ -112,6 +114,7 @@ void loadPlainText(QByteArrayView data, QTextDocument *document, const RtfLimits
                u == 0xFDD1;
     });
     document->setPlainText(text);
+    document->setModified(false);
     result->plainText = true;
 }
 
@@ -132,10 +135,15 @@ void buildDocument(const RtfModel &model, QTextDocument *document)
     for (const RtfParagraph &para : model.paragraphs) {
         QTextBlockFormat blockFormat;
         blockFormat.setAlignment(toQt(para.align));
-        if (first)
+        // An empty line keeps the font it had, so it keeps its height.
+        const QTextCharFormat blockChars =
+            para.runs.isEmpty() ? toQt(para.endFormat, families) : QTextCharFormat();
+        if (first) {
             cursor.setBlockFormat(blockFormat);
-        else
-            cursor.insertBlock(blockFormat, QTextCharFormat());
+            cursor.setBlockCharFormat(blockChars);
+        } else {
+            cursor.insertBlock(blockFormat, blockChars);
+        }
         first = false;
         if (para.bullet) {
             const size_t level = static_cast<size_t>(std::clamp(para.level, 0, 8));
@@ -162,7 +170,9 @@ void buildDocument(const RtfModel &model, QTextDocument *document)
         }
     }
     cursor.endEditBlock();
+    // A note just loaded has nothing to undo and nothing unsaved.
     document->setUndoRedoEnabled(undo);
+    document->setModified(false);
 }
 
 RtfReadResult readRtf(const QByteArray &data, QTextDocument *document, const RtfLimits &limits)
@@ -191,6 +201,7 @@ RtfReadResult readRtfFile(const QString &path, QTextDocument *document)
     if (!info.exists()) {
         result.status = RtfReadResult::Status::Missing;
         document->clear();
+        document->setModified(false);
         return result;
     }
     QFile file(path);

@@ -15,6 +15,7 @@ namespace nookery {
 namespace {
 
 constexpr int BulletFont = 1;
+constexpr qsizetype MaxFontName = 255; // what a reader keeps of a name
 
 // Windows-1252 bytes 0x80..0x9F stand for these characters; 0xA0..0xFF are Latin-1.
 const QHash<char16_t, uchar> &upper1252()
@@ -87,6 +88,17 @@ void appendEscaped(QByteArray &out, QStringView text, bool fontName = false)
     }
 }
 
+// The name as it will stand in the font table, which is also how a reader will see it.
+QString tableName(QString family)
+{
+    family.removeIf([](QChar c) {
+        return c == u';' || c == u'\t' || c == QChar(0x2028) || isDropped(c.unicode());
+    });
+    family = family.trimmed();
+    family.truncate(MaxFontName);
+    return family.trimmed();
+}
+
 class Writer
 {
 public:
@@ -97,10 +109,10 @@ private:
     int fontIndex(const QString &family);
     int colorIndex(QRgb rgb);
     void writeBlock(const QTextBlock &block);
-    void writeRun(const QString &text, const QTextCharFormat &format);
+    void writeFormat(const QTextCharFormat &format);
 
     const QTextDocument &m_document;
-    QStringList m_fonts;
+    QStringList m_fonts; // as written in the table
     QHash<QString, int> m_fontIndex;
     QList<QRgb> m_colors;
     QHash<QRgb, int> m_colorIndex;
@@ -111,7 +123,7 @@ private:
 
 Writer::Writer(const QTextDocument &document) : m_document(document)
 {
-    QString family = document.defaultFont().family();
+    QString family = tableName(document.defaultFont().family());
     if (family.isEmpty())
         family = QStringLiteral("Times New Roman");
     // \f0 is the note's default font, \f1 the Symbol font of the bullets; the Symbol font
@@ -123,8 +135,9 @@ Writer::Writer(const QTextDocument &document) : m_document(document)
         m_defaultHalfPoints = std::clamp(qRound(points * 2), 2, 2000);
 }
 
-int Writer::fontIndex(const QString &family)
+int Writer::fontIndex(const QString &name)
 {
+    const QString family = tableName(name);
     if (family.isEmpty())
         return 0;
     const auto it = m_fontIndex.constFind(family);
@@ -148,15 +161,14 @@ int Writer::colorIndex(QRgb rgb)
     return index;
 }
 
-void Writer::writeRun(const QString &text, const QTextCharFormat &format)
+void Writer::writeFormat(const QTextCharFormat &format)
 {
     const QString family = format.fontFamilies().toStringList().value(0);
     int halfPoints = m_defaultHalfPoints;
     if (format.fontPointSize() > 0)
         halfPoints = std::clamp(qRound(format.fontPointSize() * 2), 2, 2000);
 
-    // Every run carries its whole format, so nothing leaks from one run into the next.
-    m_body.append("{\\f");
+    m_body.append("\\f");
     m_body.append(QByteArray::number(fontIndex(family)));
     m_body.append("\\fs");
     m_body.append(QByteArray::number(halfPoints));
@@ -176,9 +188,6 @@ void Writer::writeRun(const QString &text, const QTextCharFormat &format)
         m_body.append("\\highlight");
         m_body.append(QByteArray::number(colorIndex(format.background().color().rgb())));
     }
-    m_body.append(' ');
-    appendEscaped(m_body, text);
-    m_body.append('}');
 }
 
 void Writer::writeBlock(const QTextBlock &block)
@@ -205,12 +214,45 @@ void Writer::writeBlock(const QTextBlock &block)
         m_body.append("\\qj");
     else
         m_body.append("\\ql");
+    // One group per run with its whole format, so nothing leaks from one run into the next.
+    // Fragments that would be written alike share a group: the file then reads back to the
+    // same runs, and writes the same bytes again.
+    QByteArray text;
+    QByteArray open;
+    bool wroteRun = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        if (fragment.isValid() && fragment.length() > 0)
-            writeRun(fragment.text(), fragment.charFormat());
+        if (!fragment.isValid())
+            continue;
+        text.clear();
+        appendEscaped(text, fragment.text());
+        if (text.isEmpty())
+            continue;
+        const qsizetype start = m_body.size();
+        writeFormat(fragment.charFormat());
+        const QByteArray controls = m_body.sliced(start);
+        m_body.truncate(start);
+        if (!wroteRun || controls != open) {
+            if (wroteRun)
+                m_body.append('}');
+            m_body.append('{');
+            m_body.append(controls);
+            m_body.append(' ');
+            open = controls;
+            wroteRun = true;
+        }
+        m_body.append(text);
     }
-    m_body.append("\\par\r\n");
+    if (wroteRun)
+        m_body.append('}');
+    if (!wroteRun) {
+        // An empty line has no run; its font goes with its \par, so it keeps its height.
+        m_body.append('{');
+        writeFormat(block.charFormat());
+        m_body.append("\\par}\r\n");
+    } else {
+        m_body.append("\\par\r\n");
+    }
 }
 
 QByteArray Writer::write()

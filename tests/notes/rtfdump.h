@@ -52,6 +52,12 @@ inline QString dump(const QTextDocument &doc)
             line += u"justify: ";
         if (const QTextList *list = block.textList())
             line += QString(std::max(1, list->format().indent()), u'*') + u' ';
+        // An empty line shows the font it will be typed in.
+        if (block.length() <= 1) {
+            const QString attrs = dumpFormat(block.charFormat(), base);
+            if (!attrs.isEmpty())
+                line += u'[' + attrs + u']';
+        }
         QString previous;
         bool firstRun = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {

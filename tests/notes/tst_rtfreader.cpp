@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 
 using namespace nookery;
@@ -331,7 +332,8 @@ void TestRtfReader::otherWriters_data()
                           "center: [14pt]centred\n"
                           "right: [Liberation Serif 10pt]right\n"
                           "justify: [Liberation Serif 10pt]justified\n"
-                          "\n");
+                          "[Liberation Serif 10pt]\n"
+                          "[Liberation Serif]");
     QTest::newRow("textedit") << dataFile("textedit.rtf")
                               << QStringLiteral("[Arial 10pt]Hello [Arial 10pt b]bold[Arial 10pt] "
                                                 "[Arial 10pt fg#ff0000]red[Arial 10pt] world café "
@@ -512,9 +514,14 @@ void TestRtfReader::files()
     QVERIFY(note.open(QIODevice::WriteOnly));
     note.write("{\\rtf1 \\b hello\\par}");
     note.close();
+    QTextCursor(&doc).insertText(QStringLiteral("edit"));
+    QVERIFY(doc.isModified());
     result = readRtfFile(note.fileName(), &doc);
     QCOMPARE(result.status, RtfReadResult::Status::Ok);
     QCOMPARE(doc.toPlainText(), QStringLiteral("hello"));
+    // A note just loaded is unmodified, and undo cannot bring back the note before it.
+    QVERIFY(!doc.isModified());
+    QVERIFY(!doc.isUndoAvailable());
 }
 
 QTEST_MAIN(TestRtfReader)

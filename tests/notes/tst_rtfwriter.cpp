@@ -35,6 +35,8 @@ private slots:
     void escaping_data();
     void escaping();
     void tables();
+    void emptyLineKeepsItsFont();
+    void alikeFragmentsShareAGroup();
     void everyCharacterSurvives();
     void files();
 };
@@ -155,6 +157,54 @@ void TestRtfWriter::tables()
     QVERIFY2(rtf.contains("{\\f2\\fs24\\cf1 a}{\\f3\\fs24\\highlight2 b}{\\f2\\fs24\\cf2 c}"
                           "{\\f0\\fs24 x}\\par\r\n}"),
              rtf.constData());
+}
+
+void TestRtfWriter::emptyLineKeepsItsFont()
+{
+    QTextDocument doc;
+    doc.setDefaultFont(test::noteFont());
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("a"));
+    QTextCharFormat big;
+    big.setFontFamilies({QStringLiteral("Arial")});
+    big.setFontPointSize(28);
+    cursor.insertBlock(QTextBlockFormat(), big);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(QStringLiteral("b"));
+    QCOMPARE(dump(doc), QStringLiteral("a\n[Arial 28pt]\nb"));
+
+    QTextDocument read;
+    read.setDefaultFont(test::noteFont());
+    QVERIFY(readRtf(writeRtf(doc), &read).ok());
+    QCOMPARE(dump(read), dump(doc));
+}
+
+// Found by fuzzing: fragments that differ only in what RTF cannot say were written as two
+// groups, read back as one run, and so wrote different bytes the second time.
+void TestRtfWriter::alikeFragmentsShareAGroup()
+{
+    QTextDocument doc;
+    doc.setDefaultFont(test::noteFont());
+    QTextCursor cursor(&doc);
+    QTextCharFormat named;
+    named.setFontFamilies({QStringLiteral("Times New Roman")});
+    QTextCharFormat semicolon;
+    semicolon.setFontFamilies({QStringLiteral("Arial;")});
+    QTextCharFormat arial;
+    arial.setFontFamilies({QStringLiteral(" Arial")});
+    cursor.insertText(QStringLiteral("a"), QTextCharFormat());
+    cursor.insertText(QStringLiteral("b"), named);
+    cursor.insertText(QStringLiteral("\ufffc"), semicolon);
+    cursor.insertText(QStringLiteral("c"), semicolon);
+    cursor.insertText(QStringLiteral("d"), arial);
+    const QByteArray rtf = writeRtf(doc);
+    QVERIFY2(rtf.contains("\\ql{\\f0\\fs24 ab}{\\f2\\fs24 cd}\\par"), rtf.constData());
+    QVERIFY2(rtf.contains("{\\f2\\fnil\\fcharset0 Arial;}}"), rtf.constData());
+
+    QTextDocument read;
+    read.setDefaultFont(test::noteFont());
+    QVERIFY(readRtf(rtf, &read).ok());
+    QCOMPARE(writeRtf(read), rtf);
 }
 
 void TestRtfWriter::everyCharacterSurvives()
