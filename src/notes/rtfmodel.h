@@ -15,7 +15,8 @@ struct RtfLimits
     qsizetype maxBytes = 32 * 1024 * 1024; // larger files are refused, not read
     qsizetype maxChars = 8 * 1024 * 1024;
     int maxParagraphs = 200000;
-    int maxDepth = 1024; // deeper groups are only counted
+    int maxRuns = 500000; // each run becomes a fragment of the document
+    int maxDepth = 1024;  // deeper groups are only counted
     int maxFonts = 4096;
     int maxColors = 4096;
 };

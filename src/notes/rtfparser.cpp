@@ -400,6 +400,7 @@ private:
     bool m_formatValid = false;
 
     RtfModel m_model;
+    int m_runs = 0;
     RtfParagraph m_para;
 };
 
@@ -1077,19 +1078,26 @@ void Parser::appendText(QStringView text)
     if (m_highSurrogate) {
         m_highSurrogate = 0;
         appendChar(u'\uFFFD');
+        if (m_done)
+            return;
     }
     bool full = false;
     if (m_model.chars + text.size() > m_limits.maxChars) {
         text = text.first(std::max<qsizetype>(0, m_limits.maxChars - m_model.chars));
         full = true;
     }
-    m_model.chars += text.size();
-    const RtfCharFormat &format = currentFormat();
-    if (text.isEmpty()) {
-    } else if (!m_para.runs.isEmpty() && m_para.runs.last().format == format) {
-        m_para.runs.last().text.append(text);
-    } else {
-        m_para.runs.append(RtfRun{format, text.toString()});
+    if (!text.isEmpty()) {
+        const RtfCharFormat &format = currentFormat();
+        if (!m_para.runs.isEmpty() && m_para.runs.last().format == format) {
+            m_para.runs.last().text.append(text);
+        } else if (m_runs < m_limits.maxRuns) {
+            m_para.runs.append(RtfRun{format, text.toString()});
+            ++m_runs;
+        } else {
+            text = {};
+            full = true;
+        }
+        m_model.chars += text.size();
     }
     if (full) {
         m_model.truncated = true;

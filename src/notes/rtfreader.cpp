@@ -17,6 +17,12 @@
 
 namespace nookery {
 
+size_t qHash(const RtfCharFormat &f, size_t seed = 0)
+{
+    return qHashMulti(seed, f.family, f.halfPoints, f.bold, f.italic, f.underline, f.strike,
+                      f.hasForeground, f.hasBackground, f.foreground, f.background);
+}
+
 namespace {
 
 // Cocoa writers name fonts by their PostScript names (ArialMT, Arial-BoldMT), which no
@@ -128,16 +134,25 @@ void buildDocument(const RtfModel &model, QTextDocument *document)
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     QHash<QString, QString> families;
+    // Handing Qt the same format objects again spares it hashing each one anew.
+    QHash<RtfCharFormat, QTextCharFormat> formats;
+    const auto qtFormat = [&](const RtfCharFormat &f) -> const QTextCharFormat & {
+        auto it = formats.find(f);
+        if (it == formats.end())
+            it = formats.insert(f, toQt(f, families));
+        return *it;
+    };
+    std::array<QTextBlockFormat, 4> blockFormats;
+    for (size_t i = 0; i < blockFormats.size(); ++i)
+        blockFormats[i].setAlignment(toQt(static_cast<RtfAlign>(i)));
+    const QTextCharFormat noChars;
     std::array<QTextList *, 9> lists{};
-    const RtfCharFormat *lastFormat = nullptr;
-    QTextCharFormat lastQt;
     bool first = true;
     for (const RtfParagraph &para : model.paragraphs) {
-        QTextBlockFormat blockFormat;
-        blockFormat.setAlignment(toQt(para.align));
+        const QTextBlockFormat &blockFormat = blockFormats[static_cast<size_t>(para.align)];
         // An empty line keeps the font it had, so it keeps its height.
-        const QTextCharFormat blockChars =
-            para.runs.isEmpty() ? toQt(para.endFormat, families) : QTextCharFormat();
+        const QTextCharFormat &blockChars =
+            para.runs.isEmpty() ? qtFormat(para.endFormat) : noChars;
         if (first) {
             cursor.setBlockFormat(blockFormat);
             cursor.setBlockCharFormat(blockChars);
@@ -161,13 +176,8 @@ void buildDocument(const RtfModel &model, QTextDocument *document)
         } else {
             lists.fill(nullptr);
         }
-        for (const RtfRun &run : para.runs) {
-            if (!lastFormat || !(*lastFormat == run.format)) {
-                lastQt = toQt(run.format, families);
-                lastFormat = &run.format;
-            }
-            cursor.insertText(run.text, lastQt);
-        }
+        for (const RtfRun &run : para.runs)
+            cursor.insertText(run.text, qtFormat(run.format));
     }
     cursor.endEditBlock();
     // A note just loaded has nothing to undo and nothing unsaved.

@@ -106,14 +106,16 @@ public:
     QByteArray write();
 
 private:
-    int fontIndex(const QString &family);
+    int fontIndex(const QString &name);
+    int tableIndex(const QString &family);
     int colorIndex(QRgb rgb);
     void writeBlock(const QTextBlock &block);
     void writeFormat(const QTextCharFormat &format);
 
     const QTextDocument &m_document;
-    QStringList m_fonts; // as written in the table
-    QHash<QString, int> m_fontIndex;
+    QStringList m_fonts;                // as written in the table
+    QHash<QString, int> m_fontIndex;    // by the name as written
+    QHash<QString, int> m_rawFontIndex; // by the name in the document
     QList<QRgb> m_colors;
     QHash<QRgb, int> m_colorIndex;
     int m_defaultHalfPoints = 24;
@@ -137,7 +139,16 @@ Writer::Writer(const QTextDocument &document) : m_document(document)
 
 int Writer::fontIndex(const QString &name)
 {
-    const QString family = tableName(name);
+    const auto raw = m_rawFontIndex.constFind(name);
+    if (raw != m_rawFontIndex.constEnd())
+        return *raw;
+    const int index = tableIndex(tableName(name));
+    m_rawFontIndex.insert(name, index);
+    return index;
+}
+
+int Writer::tableIndex(const QString &family)
+{
     if (family.isEmpty())
         return 0;
     const auto it = m_fontIndex.constFind(family);

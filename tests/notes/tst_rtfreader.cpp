@@ -466,6 +466,13 @@ void TestRtfReader::limits()
     QVERIFY(result.truncated);
     QCOMPARE(doc.toPlainText(), QStringLiteral("0123456789"));
 
+    // So does a file of one-letter runs.
+    small = RtfLimits();
+    small.maxRuns = 3;
+    result = readRtf("{\\rtf1 {\\b a}{\\i b}\\par{\\b c}{\\i d}}", &doc, small);
+    QVERIFY(result.truncated);
+    QCOMPARE(doc.toPlainText(), QStringLiteral("ab\nc"));
+
     // More bytes than a note can hold are refused, and the document is left alone.
     small.maxBytes = 100;
     doc.setPlainText(QStringLiteral("kept"));
