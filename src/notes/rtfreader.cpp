@@ -34,8 +34,9 @@ QString familyFor(const QString &name, QHash<QString, QString> &cache)
         return *it;
     QString family = name;
     // Strip until nothing more comes off, so that a name read twice maps the same.
-    while (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
-           !QFontDatabase::hasFamily(family) && !family.contains(u' ')) {
+    while (!family.contains(u' ') &&
+           qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+           !QFontDatabase::hasFamily(family)) {
         QString stripped = family;
         for (QStringView suffix : {u"PSMT", u"MT"}) {
             if (stripped.endsWith(suffix) && stripped.size() > suffix.size()) {
