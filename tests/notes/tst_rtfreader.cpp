@@ -71,7 +71,6 @@ void TestRtfReader::tokens_data()
     ROW("escaped braces and backslash", R"({\rtf1 a\{b\}c\\d})", R"(a{b}c\d)");
     ROW("one delimiter space is eaten", "{\\rtf1\\b0  x}", " x");
     ROW("symbol eats no space", "{\\rtf1 \\'e9 x}", "\u00e9 x");
-    ROW("hex in either case", "{\\rtf1 \\'E9\\'e9}", "\u00e9\u00e9");
     ROW("line breaks in the file are not text", "{\\rtf1 ab\r\ncd\ne\rf}", "abcdef");
     ROW("raw tab and \\tab", "{\\rtf1 a\tb\\tab c\\cell d}", "a\tb\tc\td");
     ROW("line break", "{\\rtf1 a\\line b}", "a\u2028b");
@@ -80,7 +79,6 @@ void TestRtfReader::tokens_data()
         "{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}",
         "\u2014\u2013\u2022\u2018\u2019\u201c\u201d");
     ROW("unknown words and symbols vanish", "{\\rtf1 a\\foo12 b\\|c\\:d}", "abcd");
-    ROW("parameter ends at a non-digit", "{\\rtf1\\fs24x}", "x");
     ROW("words are matched whole", "{\\rtf1\\ul a\\ulc0 b\\afs40 c}", "[u]abc");
     ROW("long digit runs are one parameter", "{\\rtf1\\listid1455373218999 x}", "x");
     ROW("text after the outer group is not ours", "{\\rtf1 a}b\r\n\0{x}", "a");
@@ -160,7 +158,6 @@ void TestRtfReader::paragraphs_data()
         "a\ncenter: b");
     ROW("sect and page end only a paragraph with text", R"({\rtf1 a\par\sect b\page\page c})",
         "a\nb\nc");
-    ROW("row ends a paragraph", R"({\rtf1 a\cell b\row c})", "a\tb\nc");
     ROW("backslash-newline is a paragraph", "{\\rtf1 a\\\nb\\\r\nc}", "a\nb\nc");
 }
 
@@ -174,9 +171,7 @@ void TestRtfReader::unicode_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
     ROW("fallback skipped", R"({\rtf1 \u1046?x})", "\u0416x");
-    ROW("fallback as hex", R"({\rtf1 \u1046\'3fx})", "\u0416x");
     ROW("uc2 skips two", R"({\rtf1\uc2 \u1046??x})", "\u0416x");
-    ROW("uc0 skips nothing", R"({\rtf1\uc0 \u1046 x})", "\u0416x");
     ROW("uc is group scoped", R"({\rtf1{\uc0 \u1046}\u1046?x})", "\u0416\u0416x");
     ROW("a skipped control word is not executed", R"({\rtf1\u1046\b x})", "\u0416x");
     ROW("a brace ends the skip", R"({\rtf1\uc3{\u1046}x})", "\u0416x");
@@ -186,7 +181,6 @@ void TestRtfReader::unicode_data()
         "\U0001F600");
     ROW("lone high surrogate", R"({\rtf1\u55357?x})", "\ufffdx");
     ROW("lone low surrogate", R"({\rtf1\u56832?x})", "\ufffdx");
-    ROW("lone high at the end", R"({\rtf1 x\u55357?})", "x\ufffd");
     ROW("controls from \\u are dropped", R"({\rtf1\u0?\u13?\u8233?\u65532?x})", "x");
     ROW("out of range", R"({\rtf1\u70000?x})", "\ufffdx");
     ROW("huge uc is clamped", R"({\rtf1\uc2147483647\u1046 abcdefghijklmnopqrstuvwxyz})",
@@ -213,14 +207,11 @@ void TestRtfReader::codePages_data()
     ROW("charset 1 uses ansicpg", R"({\rtf1\ansicpg1253{\fonttbl{\f0\fcharset1 X;}}\f0\'e1})",
         "[X]\u03b1");
     ROW("mac", R"({\rtf1\mac \'8e})", "\u00e9");
-    ROW("pc", R"({\rtf1\pc \'82})", "\u00e9");
     ROW("932 escaped", R"({\rtf1{\fonttbl{\f0\fcharset128 J;}}\f0\'93\'fa\'96\'7b})", "[J]日本");
     ROW("932 raw", "{\\rtf1{\\fonttbl{\\f0\\fcharset128 J;}}\\f0 \x93\xfa\x8c\xea}", "[J]日語");
     ROW("932 trail byte as hex after raw lead",
         "{\\rtf1{\\fonttbl{\\f0\\fcharset128 J;}}\\f0 \x96\\'7b}", "[J]本");
     ROW("936", R"({\rtf1{\fonttbl{\f0\fcharset134 S;}}\f0\'d6\'d0\'ce\'c4})", "[S]中文");
-    ROW("949", R"({\rtf1{\fonttbl{\f0\fcharset129 K;}}\f0\'c7\'d1})", "[K]한");
-    ROW("950", R"({\rtf1{\fonttbl{\f0\fcharset136 T;}}\f0\'a4\'a4})", "[T]中");
     ROW("font name in its own charset",
         R"({\rtf1{\fonttbl{\f0\fcharset134 \'cb\'ce\'cc\'e5;}}\f0 x})", "[宋体]x");
     ROW("font name with \\u", R"({\rtf1{\fonttbl{\f0 Caf\u233?;}}\f0 x})", "[Café]x");
@@ -248,7 +239,6 @@ void TestRtfReader::destinations_data()
         "abcd");
     ROW("unknown starred group skipped", R"({\rtf1 a{\*\whatever x{y}z}b})", "ab");
     ROW("unknown plain group kept", R"({\rtf1 a{\whatever x}b})", "axb");
-    ROW("generator without semicolon", R"({\rtf1{\*\generator Riched20 10.0}a})", "a");
     ROW("bin data may hold braces", "{\\rtf1 a{\\pict\\bin4 }}{{}b}", "ab");
     ROW("bin in the body skips its bytes", "{\\rtf1 a\\bin3 xyzb}", "ab");
     ROW("pntext and listtext are not text",
@@ -413,11 +403,7 @@ void TestRtfReader::hostile_data()
         << QStringLiteral("[1000pt]abc\ufffd") << false;
     QTest::newRow("escape at the end")
         << QByteArray("{\\rtf1 a\\'") << QStringLiteral("a") << false;
-    QTest::newRow("escape with one digit at the end")
-        << QByteArray("{\\rtf1 a\\'4") << QStringLiteral("a4") << false;
     QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << QStringLiteral("azzb") << false;
-    QTest::newRow("backslash at the end")
-        << QByteArray("{\\rtf1 a\\") << QStringLiteral("a") << false;
     QTest::newRow("100000-letter control word")
         << "{\\rtf1 a\\" + QByteArray(100000, 'x') + "5 b}" << QStringLiteral("ab") << false;
     QByteArray fonts = "{\\rtf1{\\fonttbl";
