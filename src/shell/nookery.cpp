@@ -29,7 +29,7 @@ const QString Unchecked = QStringLiteral("unchecked");
 constexpr int HelpContext = 1;
 constexpr int ContentsTopic = 200;
 
-struct ButtonSpec
+struct ToolButton
 {
     const char16_t *key; // nullptr for a separator
     const char16_t *tip;
@@ -38,7 +38,7 @@ struct ButtonSpec
 };
 
 // Index order matters: the visibility groups name buttons by index.
-constexpr ButtonSpec Buttons[14] = {
+constexpr ToolButton Buttons[14] = {
     {u"ToolCountDown", u"CountDown", u"\u25BC", 0xc62828},
     {u"ToolCountUp", u"CountUp", u"\u25B2", 0xad1457},
     {u"ToolDateCountDown", u"Date CountDown", u"D", 0x6a1b9a},
@@ -165,16 +165,16 @@ void Nookery::buildToolBar()
     m_toolbar->setFloatable(false);
     m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     for (int i = 0; i < 14; ++i) {
-        const ButtonSpec &spec = Buttons[i];
-        if (!spec.key) {
+        const ToolButton &b = Buttons[i];
+        if (!b.key) {
             m_buttons[i] = m_toolbar->addSeparator();
             continue;
         }
-        QAction *button = m_toolbar->addAction(toolIcon(str(spec.glyph), QColor(spec.tile)),
-                                               str(spec.tip));
-        button->setObjectName(str(spec.key));
-        button->setData(str(spec.key));
-        button->setToolTip(str(spec.tip));
+        QAction *button = m_toolbar->addAction(toolIcon(str(b.glyph), QColor(b.tile)),
+                                               str(b.tip));
+        button->setObjectName(str(b.key));
+        button->setData(str(b.key));
+        button->setToolTip(str(b.tip));
         m_buttons[i] = button;
     }
 }
