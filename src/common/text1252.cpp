@@ -32,7 +32,7 @@ QByteArray toWindows1252(const QString &text)
             ++i;
             continue;
         }
-        if (isHole(static_cast<uchar>(c.unicode())) && c.unicode() < 0x100) {
+        if (c.unicode() < 0x100 && isHole(static_cast<uchar>(c.unicode()))) {
             out.append(static_cast<char>(c.unicode()));
             continue;
         }

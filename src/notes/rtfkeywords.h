@@ -25,6 +25,12 @@ enum class Kw : quint8 {
 };
 // clang-format on
 
+// Words that start a group the reader parses, skips or keeps the text of (the "groups" above).
+constexpr bool isGroupKeyword(Kw kw)
+{
+    return kw >= Kw::Skip && kw <= Kw::FldRslt;
+}
+
 // The keyword for a control word's letters; Kw::Unknown for any other word.
 Kw rtfKeyword(std::string_view word);
 

@@ -47,18 +47,12 @@ void Parser::execute(Kw kw, bool hasParam, int param)
     if (st.dest == Dest::Skip)
         return;
 
-    const bool on = !hasParam || param != 0;
-    switch (kw) {
-    case Kw::Skip:
-    case Kw::FontTable:
-    case Kw::ColorTable:
-    case Kw::ListTable:
-    case Kw::ListOverrideTable:
-    case Kw::Pn:
-    case Kw::FldInst:
-    case Kw::FldRslt:
+    if (isGroupKeyword(kw)) {
         setDestination(kw);
         return;
+    }
+    const bool on = !hasParam || param != 0;
+    switch (kw) {
     case Kw::Uc:
         st.uc = std::clamp(hasParam ? param : 1, 0, 16);
         return;

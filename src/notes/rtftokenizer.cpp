@@ -187,22 +187,10 @@ void Parser::controlToken()
         flush();
         const bool starred = m_starred;
         m_starred = false;
-        if (starred && m_st.dest != Dest::Skip) {
-            switch (kw) {
-            case Kw::Skip:
-            case Kw::FontTable:
-            case Kw::ColorTable:
-            case Kw::ListTable:
-            case Kw::ListOverrideTable:
-            case Kw::Pn:
-            case Kw::FldInst:
-            case Kw::FldRslt:
-                break;
-            default:
-                // A marked group we do not know: its content is not note text.
-                m_st.dest = Dest::Skip;
-                return;
-            }
+        if (starred && m_st.dest != Dest::Skip && !isGroupKeyword(kw)) {
+            // A marked group we do not know: its content is not note text.
+            m_st.dest = Dest::Skip;
+            return;
         }
         execute(kw, hasParam, param);
         return;

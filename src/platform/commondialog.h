@@ -22,6 +22,10 @@ public:
     QString FileName;
     QString HelpFile = QStringLiteral("Nookery.hlp");
 
+    // Help commands: one topic by its context number, or the help document's topics list.
+    static constexpr int HelpContext = 1;
+    static constexpr int HelpTopics = 15;
+
     // The chosen file's path, or an empty string when cancelled. Uses DialogTitle, Filter
     // (pairs of "description|pattern" separated by "|"), InitDir and FileName.
     virtual QString ShowOpen() = 0;

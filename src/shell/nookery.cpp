@@ -25,8 +25,7 @@ const QString OtherPrograms = QStringLiteral("Other Programs");
 const QString Checked = QStringLiteral("checked");
 const QString Unchecked = QStringLiteral("unchecked");
 
-// Help command that opens a topic by its context number.
-constexpr int HelpContext = 1;
+// The help topic of the suite's contents.
 constexpr int ContentsTopic = 200;
 
 struct ToolButton
@@ -35,24 +34,25 @@ struct ToolButton
     const char16_t *tip;
     const char16_t *glyph;
     QRgb tile;
+    void (Nookery::*click)(); // what the button does, as its menu entry
 };
 
 // Index order matters: the visibility groups name buttons by index.
 constexpr ToolButton Buttons[14] = {
-    {u"ToolCountDown", u"CountDown", u"\u25BC", 0xc62828},
-    {u"ToolCountUp", u"CountUp", u"\u25B2", 0xad1457},
-    {u"ToolDateCountDown", u"Date CountDown", u"D", 0x6a1b9a},
-    {u"ToolFullScreenCountDown", u"Full Screen CountDown", u"F", 0x4527a0},
-    {nullptr, nullptr, nullptr, 0},
-    {u"ToolCalendar", u"Calendar", u"31", 0x1565c0},
-    {u"ToolConversionTables", u"Conversion Tables", u"\u21C4", 0x00838f},
-    {u"ToolReminders", u"Reminders", u"!", 0xef6c00},
-    {u"ToolStartupList", u"Startup List", u"\u2261", 0x558b2f},
-    {u"ToolStickyNotes", u"Sticky Notes", u"\u270E", 0xf9a825},
-    {nullptr, nullptr, nullptr, 0},
-    {u"ToolOptions", u"Set Options", u"\u2699", 0x546e7a},
-    {u"ToolHelp", u"Help Using Nookery", u"?", 0x0277bd},
-    {u"ToolExit", u"Exit Nookery", u"\u00D7", 0x424242},
+    {u"ToolCountDown", u"CountDown", u"\u25BC", 0xc62828, &Nookery::submenuCountDown_Click},
+    {u"ToolCountUp", u"CountUp", u"\u25B2", 0xad1457, &Nookery::submenuCountUp_Click},
+    {u"ToolDateCountDown", u"Date CountDown", u"D", 0x6a1b9a, &Nookery::submenuCountDate_Click},
+    {u"ToolFullScreenCountDown", u"Full Screen CountDown", u"F", 0x4527a0, &Nookery::submenuCountFull_Click},
+    {nullptr, nullptr, nullptr, 0, nullptr},
+    {u"ToolCalendar", u"Calendar", u"31", 0x1565c0, &Nookery::menucalendar_Click},
+    {u"ToolConversionTables", u"Conversion Tables", u"\u21C4", 0x00838f, &Nookery::menuconvert_Click},
+    {u"ToolReminders", u"Reminders", u"!", 0xef6c00, &Nookery::menureminders_Click},
+    {u"ToolStartupList", u"Startup List", u"\u2261", 0x558b2f, &Nookery::menustartup_Click},
+    {u"ToolStickyNotes", u"Sticky Notes", u"\u270E", 0xf9a825, &Nookery::menunote_Click},
+    {nullptr, nullptr, nullptr, 0, nullptr},
+    {u"ToolOptions", u"Set Options", u"\u2699", 0x546e7a, &Nookery::menuoptions_Click},
+    {u"ToolHelp", u"Help Using Nookery", u"?", 0x0277bd, &Nookery::menucontents_Click},
+    {u"ToolExit", u"Exit Nookery", u"\u00D7", 0x424242, &Nookery::menuexit_Click},
 };
 
 struct VisibilityGroup
@@ -364,24 +364,9 @@ void Nookery::Toolbar1_ButtonClick(QAction *button)
         if (!button)
             return;
         const QString key = button->data().toString();
-        using Handler = void (Nookery::*)();
-        static const std::pair<const char16_t *, Handler> table[] = {
-            {u"ToolCountDown", &Nookery::submenuCountDown_Click},
-            {u"ToolCountUp", &Nookery::submenuCountUp_Click},
-            {u"ToolDateCountDown", &Nookery::submenuCountDate_Click},
-            {u"ToolFullScreenCountDown", &Nookery::submenuCountFull_Click},
-            {u"ToolCalendar", &Nookery::menucalendar_Click},
-            {u"ToolConversionTables", &Nookery::menuconvert_Click},
-            {u"ToolReminders", &Nookery::menureminders_Click},
-            {u"ToolStartupList", &Nookery::menustartup_Click},
-            {u"ToolStickyNotes", &Nookery::menunote_Click},
-            {u"ToolOptions", &Nookery::menuoptions_Click},
-            {u"ToolHelp", &Nookery::menucontents_Click},
-            {u"ToolExit", &Nookery::menuexit_Click},
-        };
-        for (const auto &[name, handler] : table) {
-            if (key == QStringView(name)) {
-                (this->*handler)();
+        for (const ToolButton &b : Buttons) {
+            if (b.key && key == QStringView(b.key)) {
+                (this->*b.click)();
                 return;
             }
         }
@@ -440,7 +425,7 @@ void Nookery::menuoptions_Click()
 
 void Nookery::menucontents_Click()
 {
-    trapped(30, [this] { m_platform.dialogs().ShowHelp(HelpContext, ContentsTopic); });
+    trapped(30, [this] { m_platform.dialogs().ShowHelp(CommonDialog::HelpContext, ContentsTopic); });
 }
 
 void Nookery::menuabout_Click()
@@ -470,15 +455,12 @@ void Nookery::menusaver_Click()
 
 void Nookery::menuexit_Click()
 {
-    trapped(32, [this] {
-        m_tray->remove();
-        Form_Unload();
-    });
+    trapped(32, [this] { Form_Unload(); });
 }
 
 void Nookery::closeEvent(QCloseEvent *event)
 {
-    trapped(11, [this] { m_tray->remove(); });
+    // Closing the strip ends the suite the same way as Exit.
     event->accept();
     Form_Unload();
 }

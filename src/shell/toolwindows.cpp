@@ -5,11 +5,6 @@
 
 namespace nookery {
 
-namespace {
-constexpr int HelpContext = 1;
-constexpr int HelpTopics = 15;
-} // namespace
-
 ToolWindows::ToolWindows(SettingsStore &store, Clock &clock, Platform &platform,
                          const QDir &startFolder)
     : m_store(store), m_clock(clock), m_platform(platform), m_startFolder(startFolder)
@@ -42,12 +37,12 @@ void ToolWindows::closeAll()
 
 void ToolWindows::showHelpContents()
 {
-    m_platform.dialogs().ShowHelp(HelpTopics, 0);
+    m_platform.dialogs().ShowHelp(CommonDialog::HelpTopics, 0);
 }
 
 void ToolWindows::showHelpTopic(int contextNumber)
 {
-    m_platform.dialogs().ShowHelp(HelpContext, contextNumber);
+    m_platform.dialogs().ShowHelp(CommonDialog::HelpContext, contextNumber);
 }
 
 // The windows below arrive one by one; until a window exists its entry does nothing.
