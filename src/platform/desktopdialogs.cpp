@@ -53,10 +53,9 @@ bool DesktopCommonDialog::ShowPrinter(QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DesktopCommonDialog::ShowHelp(int command, int contextNumber)
+void DesktopCommonDialog::ShowHelp(int, int)
 {
-    if (helpHandler)
-        helpHandler(command, contextNumber);
+    // The suite's help viewer comes with the help document; until then help shows nothing.
 }
 
 } // namespace nookery

@@ -3,7 +3,6 @@
 #include "platform/commondialog.h"
 #include "platform/messageboxes.h"
 
-#include <functional>
 
 namespace nookery {
 
@@ -22,8 +21,6 @@ public:
     std::optional<QFont> ShowFont(const QFont &initial) override;
     bool ShowPrinter(QPrinter &printer) override;
     void ShowHelp(int command, int contextNumber) override;
-
-    std::function<void(int, int)> helpHandler;
 };
 
 } // namespace nookery

@@ -43,9 +43,4 @@ std::unique_ptr<Tray> DesktopPlatform::createTray()
     return std::make_unique<SystemTray>();
 }
 
-void DesktopPlatform::setHelpHandler(std::function<void(int, int)> handler)
-{
-    d->dialogs.helpHandler = std::move(handler);
-}
-
 } // namespace nookery

@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 
-#include <functional>
 #include <memory>
 
 namespace nookery {
@@ -20,9 +19,6 @@ public:
     Sound &sound() override;
     Programs &programs() override;
     std::unique_ptr<Tray> createTray() override;
-
-    // Where help requests go once the suite has its help viewer.
-    void setHelpHandler(std::function<void(int command, int contextNumber)> handler);
 
 private:
     struct Parts;

@@ -52,9 +52,4 @@ void SystemTray::remove()
         m_icon->hide();
 }
 
-bool SystemTray::isShown() const
-{
-    return m_icon && m_icon->isVisible();
-}
-
 } // namespace nookery

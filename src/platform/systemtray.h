@@ -17,7 +17,6 @@ public:
     bool isAvailable() const override;
     void add(const QIcon &icon, const QString &tip) override;
     void remove() override;
-    bool isShown() const override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;

@@ -20,7 +20,6 @@ public:
     virtual void add(const QIcon &icon, const QString &tip) = 0;
     // Harmless when no icon was added.
     virtual void remove() = 0;
-    virtual bool isShown() const = 0;
 
 signals:
     void mouseEvent(nookery::Tray::Event event);

@@ -28,11 +28,6 @@ QString SettingsStore::defaultFilePath()
            + u'/' + Application() + QStringLiteral("/Nookery.ini");
 }
 
-QString SettingsStore::filePath() const
-{
-    return m_settings->fileName();
-}
-
 QString SettingsStore::keyPath(const QString &application, const QString &section,
                                const QString &key) const
 {

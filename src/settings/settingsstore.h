@@ -46,8 +46,6 @@ public:
         DeleteSetting(Application(), section, key);
     }
 
-    QString filePath() const;
-
 private:
     QString keyPath(const QString &application, const QString &section,
                     const QString &key) const;

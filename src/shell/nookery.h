@@ -70,7 +70,6 @@ public:
     QToolBar *Toolbar1() const { return m_toolbar; }
     // Tool bar button by its index, 1 to 14; separators included.
     QAction *toolbarButton(int index) const { return m_buttons.at(index - 1); }
-    Tray &tray() const { return *m_tray; }
     bool trayMode() const { return m_trayMode; }
 
     // Hidden state of the window.

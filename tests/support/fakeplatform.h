@@ -118,7 +118,6 @@ public:
         tip = t;
     }
     void remove() override { shown = false; }
-    bool isShown() const override { return shown; }
     void send(Event e) { emit mouseEvent(e); }
 };
 
