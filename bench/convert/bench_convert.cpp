@@ -13,19 +13,11 @@ namespace {
 class NoSuite final : public Suite
 {
 public:
+    void show(Tool) override {}
     void showOptions(int) override {}
-    void showAbout() override {}
     void showHelpContents() override {}
     void showHelpTopic(int) override {}
-    void showCountDown() override {}
-    void showCountUp() override {}
-    void showCountDate() override {}
-    void showCountFull() override {}
-    void showCalendar() override {}
-    void showConvert() override {}
-    void showReminders() override {}
-    void showStartupList() override {}
-    void showStickyNotes() override {}
+    void optionsSaved() override {}
 };
 
 } // namespace

@@ -44,4 +44,43 @@ QString formatDatePattern(const QDate &date, const QString &pattern)
     return out;
 }
 
+QString mediumDate(const QDate &date)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(QLocale().monthName(date.month(), QLocale::ShortFormat))
+        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString mediumTime(const QTime &time)
+{
+    const QLocale locale;
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2 %3")
+        .arg(hour12, 2, 10, QLatin1Char('0'))
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour() < 12 ? locale.amText() : locale.pmText());
+}
+
+QString longTimeFormat()
+{
+    // Drop every zone letter ("t", "tt", ...) outside quotes, and the blanks it leaves.
+    const QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        out += c;
+    }
+    return out.trimmed();
+}
+
+QString longTime(const QTime &time)
+{
+    return QLocale().toString(time, longTimeFormat());
+}
+
 } // namespace nookery

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QTime>
 
 namespace nookery {
 
@@ -25,5 +26,17 @@ QString formatDatePattern(const QDate &date, const QString &pattern);
 
 // The date separator of the default locale's short date format ("/" in en_US, "." in de_DE).
 QString localeDateSeparator();
+
+// Medium date "dd-MMM-yy" with the default locale's month abbreviation: "08-Dec-26",
+// de_DE "08-Dez.-26".
+QString mediumDate(const QDate &date);
+
+// Medium time, twelve-hour with the locale's AM/PM text: "09:05 PM" for 21:05.
+QString mediumTime(const QTime &time);
+
+// The default locale's long time format without its time-zone part ("9:00:00 AM" in en_US,
+// "09:00:00" in de_DE): the zone name Qt appends is wanted by no caller.
+QString longTimeFormat();
+QString longTime(const QTime &time);
 
 } // namespace nookery

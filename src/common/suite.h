@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/tool.h"
+
 namespace nookery {
 
 // What a tool window may ask of the suite around it. The shell owns every window and
@@ -9,22 +11,16 @@ class Suite
 public:
     virtual ~Suite() = default;
 
+    // Makes the tool's window on first use, shows it and brings it forward.
+    virtual void show(Tool tool) = 0;
     // Options dialog on the given page, counted from 1.
     virtual void showOptions(int page) = 0;
-    virtual void showAbout() = 0;
     // The help document's contents (the topics list).
     virtual void showHelpContents() = 0;
     virtual void showHelpTopic(int contextNumber) = 0;
-
-    virtual void showCountDown() = 0;
-    virtual void showCountUp() = 0;
-    virtual void showCountDate() = 0;
-    virtual void showCountFull() = 0;
-    virtual void showCalendar() = 0;
-    virtual void showConvert() = 0;
-    virtual void showReminders() = 0;
-    virtual void showStartupList() = 0;
-    virtual void showStickyNotes() = 0;
+    // The options dialog saved: the main window and every open tool window re-read the
+    // store. No window is made for it.
+    virtual void optionsSaved() = 0;
 };
 
 } // namespace nookery

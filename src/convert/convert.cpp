@@ -422,7 +422,7 @@ void convert::menuhelp2_Click()
 
 void convert::menuhelp3_Click()
 {
-    m_suite.showAbout();
+    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

@@ -76,6 +76,17 @@ void SettingsStore::DeleteSetting(const QString &application, const QString &sec
            [&] { return !m_settings->contains(path); });
 }
 
+QString SettingsStore::read(const Key &key, int n)
+{
+    const QString stored = get(key, n);
+    if (!stored.isEmpty() || key.whenEmpty == WhenEmpty::Nothing)
+        return stored;
+    const QString fallback = key.fallback.toString();
+    if (key.whenEmpty == WhenEmpty::Seed)
+        save(key, n, fallback);
+    return fallback;
+}
+
 void SettingsStore::commit(const QString &what, const std::function<bool()> &landed)
 {
     const QFileInfo file(m_settings->fileName());

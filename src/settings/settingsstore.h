@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/keys.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -45,6 +47,18 @@ public:
     {
         DeleteSetting(Application(), section, key);
     }
+
+    // The same through the key table; `n` picks the entry of an indexed key.
+    QString get(const Key &key, int n = 0) const { return get(key.sectionName(), key.nameAt(n)); }
+    void save(const Key &key, const QString &value) { save(key, 0, value); }
+    void save(const Key &key, int n, const QString &value)
+    {
+        save(key.sectionName(), key.nameAt(n), value);
+    }
+    void remove(const Key &key, int n = 0) { remove(key.sectionName(), key.nameAt(n)); }
+    bool isChecked(const Key &key, int n = 0) const { return value::isChecked(get(key, n)); }
+    // The value, or the key's fallback when empty; a seeded key writes its fallback first.
+    QString read(const Key &key, int n = 0);
 
 private:
     QString keyPath(const QString &application, const QString &section,

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "common/tool.h"
+#include "common/toolwindow.h"
 #include "platform/tray.h"
 
 #include <QDir>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <QList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -19,10 +23,11 @@ class Clock;
 class Platform;
 class SettingsStore;
 class Suite;
+struct Key;
 
 // The main window: the strip with the suite's menu and tool bar, or, in tray mode, the
 // hidden owner of the tray icon whose pop-up is the same menu. It lives for the whole run.
-class Nookery : public QMainWindow
+class Nookery : public QMainWindow, public ToolWindow
 {
     Q_OBJECT
 public:
@@ -62,14 +67,16 @@ public:
     // The one way out: tray icon removed, then exitRequested(). Safe to call twice.
     void Form_Unload();
 
-    // Shows or hides one tool's menu entry and tool bar buttons; `section` is the store
-    // section of its "Menu" key ("Other Programs" for the start-up list).
-    void setToolVisible(const QString &section, bool visible);
+    // Shows or hides one tool's menu entry and tool bar buttons, by its visibility key.
+    void setToolVisible(const Key &group, bool visible);
+    // The options were saved: the visibility groups follow the store again (nothing is
+    // written; the user programs change at the next start).
+    void optionsChanged() override;
 
     QMenu *mnubar() const { return m_mnubar; }
     QToolBar *Toolbar1() const { return m_toolbar; }
-    // Tool bar button by its index, 1 to 14; separators included.
-    QAction *toolbarButton(int index) const { return m_buttons.at(index - 1); }
+    // Tool bar button by its index, counted from 1; separators included.
+    QAction *toolbarButton(int index) const { return m_buttons.value(index - 1); }
     bool trayMode() const { return m_trayMode; }
 
     // Hidden state of the window.
@@ -84,9 +91,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenu();
-    void buildToolBar();
+    void buildMenuAndToolBar();
+    QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int shortcut);
+    void buildOtherPrograms();
     void connectHandlers();
+    void applyVisibility(bool normalise);
+    void open(int handler, Tool tool);
     void placeWindow();
     void showStrip();
     // Handlers 1, 5, 6 and 7 also make the next start show the window.
@@ -108,7 +118,9 @@ private:
     std::array<QAction *, 5> m_menuprog{};
     QAction *m_sep2 = nullptr;
     QToolBar *m_toolbar = nullptr;
-    std::array<QAction *, 14> m_buttons{};
+    QList<QAction *> m_buttons;
+    // Every menu entry and button of a visibility group, by its key.
+    QList<std::pair<const Key *, QAction *>> m_grouped;
 };
 
 } // namespace nookery

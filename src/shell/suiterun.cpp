@@ -29,6 +29,7 @@ SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)
     : d(std::make_unique<Parts>(startFolder, settingsFile))
 {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    d->tools.setMainWindowOptionsHook([this] { d->window.optionsChanged(); });
     QObject::connect(&d->window, &Nookery::exitRequested, &d->window, [this] {
         d->tools.closeAll();
         QCoreApplication::exit(0);

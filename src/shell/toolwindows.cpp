@@ -1,13 +1,13 @@
 #include "shell/toolwindows.h"
 
-#include "convert/convert.h"
+#include "common/toolwindow.h"
 #include "platform/platform.h"
 
 namespace nookery {
 
 ToolWindows::ToolWindows(SettingsStore &store, Clock &clock, Platform &platform,
-                         const QDir &startFolder)
-    : m_store(store), m_clock(clock), m_platform(platform), m_startFolder(startFolder)
+                         const QDir &startFolder, ToolFactories factories)
+    : m_context{store, clock, platform, *this, startFolder}, m_factories(std::move(factories))
 {
 }
 
@@ -16,50 +16,88 @@ ToolWindows::~ToolWindows()
     closeAll();
 }
 
-void ToolWindows::present(QPointer<QWidget> &slot, const std::function<QWidget *()> &make)
+QWidget *ToolWindows::present(Tool tool)
 {
+    QPointer<QWidget> &slot = m_open[tool];
     if (!slot) {
-        slot = make();
+        const auto factory = m_factories.constFind(tool);
+        if (factory == m_factories.constEnd()) {
+            m_open.remove(tool);
+            return nullptr;
+        }
+        slot = (*factory)(m_context);
+        if (!slot) {
+            m_open.remove(tool);
+            return nullptr;
+        }
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
-    if (slot->isMinimized())
-        slot->showNormal();
+    QWidget *window = slot;
+    if (window->isMinimized())
+        window->showNormal();
     else
-        slot->show();
-    slot->raise();
-    slot->activateWindow();
+        window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QList<QWidget *> ToolWindows::openWindows() const
+{
+    QList<QWidget *> out;
+    for (const QPointer<QWidget> &w : m_open) {
+        if (w)
+            out << w.data();
+    }
+    return out;
+}
+
+void ToolWindows::show(Tool tool)
+{
+    if (tool == Tool::Options)
+        showOptions(1);
+    else
+        present(tool);
+}
+
+void ToolWindows::showOptions(int page)
+{
+    if (QWidget *window = present(Tool::Options)) {
+        if (auto *hooks = dynamic_cast<ToolWindow *>(window))
+            hooks->selectPage(page);
+    }
 }
 
 void ToolWindows::closeAll()
 {
-    delete m_convert.data();
+    const QList<QWidget *> windows = openWindows();
+    for (QWidget *w : windows) {
+        if (auto *hooks = dynamic_cast<ToolWindow *>(w))
+            hooks->suiteEnding();
+    }
+    m_open.clear();
+    // Deleting skips each window's close event: nothing is asked on the way out.
+    qDeleteAll(windows);
+}
+
+void ToolWindows::optionsSaved()
+{
+    if (m_mainWindowHook)
+        m_mainWindowHook();
+    for (QWidget *w : openWindows()) {
+        if (auto *hooks = dynamic_cast<ToolWindow *>(w))
+            hooks->optionsChanged();
+    }
 }
 
 void ToolWindows::showHelpContents()
 {
-    m_platform.dialogs().ShowHelp(CommonDialog::HelpTopics, 0);
+    m_context.platform.dialogs().ShowHelp(CommonDialog::HelpTopics, 0);
 }
 
 void ToolWindows::showHelpTopic(int contextNumber)
 {
-    m_platform.dialogs().ShowHelp(CommonDialog::HelpContext, contextNumber);
-}
-
-// The windows below arrive one by one; until a window exists its entry does nothing.
-void ToolWindows::showOptions(int) {}
-void ToolWindows::showAbout() {}
-void ToolWindows::showCountDown() {}
-void ToolWindows::showCountUp() {}
-void ToolWindows::showCountDate() {}
-void ToolWindows::showCountFull() {}
-void ToolWindows::showCalendar() {}
-void ToolWindows::showReminders() {}
-void ToolWindows::showStartupList() {}
-void ToolWindows::showStickyNotes() {}
-
-void ToolWindows::showConvert()
-{
-    present(m_convert, [this] { return new convert(*this); });
+    m_context.platform.dialogs().ShowHelp(CommonDialog::HelpContext, contextNumber);
 }
 
 } // namespace nookery

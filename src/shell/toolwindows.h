@@ -3,6 +3,7 @@
 #include "common/suite.h"
 
 #include <QDir>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -13,43 +14,56 @@ class Clock;
 class Platform;
 class SettingsStore;
 
+// What a tool window is made with.
+struct ToolContext
+{
+    SettingsStore &store;
+    Clock &clock;
+    Platform &platform;
+    Suite &suite;
+    QDir startFolder;
+};
+
+using ToolFactory = std::function<QWidget *(const ToolContext &)>;
+using ToolFactories = QHash<Tool, ToolFactory>;
+
+// One row per tool that has a window; a tool without a row opens nothing.
+ToolFactories toolFactories();
+
 // Owns the tool windows and opens them for the rest of the suite. Each window is made on
 // first use; closing it unloads it, and the next open makes a fresh one, as a window that
 // was closed starts again from its design state.
 class ToolWindows final : public Suite
 {
 public:
-    ToolWindows(SettingsStore &store, Clock &clock, Platform &platform, const QDir &startFolder);
+    ToolWindows(SettingsStore &store, Clock &clock, Platform &platform, const QDir &startFolder,
+                ToolFactories factories = toolFactories());
     ~ToolWindows() override;
 
+    void show(Tool tool) override;
     void showOptions(int page) override;
-    void showAbout() override;
     void showHelpContents() override;
     void showHelpTopic(int contextNumber) override;
-    void showCountDown() override;
-    void showCountUp() override;
-    void showCountDate() override;
-    void showCountFull() override;
-    void showCalendar() override;
-    void showConvert() override;
-    void showReminders() override;
-    void showStartupList() override;
-    void showStickyNotes() override;
+    void optionsSaved() override;
 
-    // Discards every open tool window (the suite is ending).
+    // The main window re-reads its menu and tool bar visibility when the options are saved.
+    void setMainWindowOptionsHook(std::function<void()> hook) { m_mainWindowHook = std::move(hook); }
+
+    // The suite is ending: every open window keeps what it must, then all are discarded
+    // without their own close handling.
     void closeAll();
 
-    // The open window of a tool, or nullptr; for tests.
-    QWidget *convertWindow() const { return m_convert; }
+    // The open window of a tool, or nullptr.
+    QWidget *window(Tool tool) const { return m_open.value(tool); }
 
 private:
-    void present(QPointer<QWidget> &slot, const std::function<QWidget *()> &make);
+    QWidget *present(Tool tool);
+    QList<QWidget *> openWindows() const;
 
-    SettingsStore &m_store;
-    Clock &m_clock;
-    Platform &m_platform;
-    QDir m_startFolder;
-    QPointer<QWidget> m_convert;
+    ToolContext m_context;
+    ToolFactories m_factories;
+    QHash<Tool, QPointer<QWidget>> m_open;
+    std::function<void()> m_mainWindowHook;
 };
 
 } // namespace nookery

@@ -89,7 +89,7 @@ void TestConvertWindow::menus_data()
     QTest::newRow("options") << QStringLiteral("menuoptions") << QStringList{u"options 3"_qs};
     QTest::newRow("help topics") << QStringLiteral("menuhelp1") << QStringList{u"help contents"_qs};
     QTest::newRow("using") << QStringLiteral("menuhelp2") << QStringList{u"help 220"_qs};
-    QTest::newRow("about") << QStringLiteral("menuhelp3") << QStringList{u"about"_qs};
+    QTest::newRow("about") << QStringLiteral("menuhelp3") << QStringList{u"show About"_qs};
     QTest::newRow("close") << QStringLiteral("menuClose") << QStringList{};
 }
 

@@ -6,26 +6,26 @@
 
 namespace nookery::test {
 
-// Records what a tool window asked the suite to open, one line a request:
-// "options 3", "about", "help contents", "help 220", "show convert", ...
+// Records what a tool window asked the suite to do, one line a request:
+// "options 3", "help contents", "help 220", "show Convert", "options saved".
 class FakeSuite final : public Suite
 {
 public:
     QStringList calls;
 
+    void show(Tool tool) override { calls << QStringLiteral("show ") + toolName(tool); }
     void showOptions(int page) override { calls << QStringLiteral("options %1").arg(page); }
-    void showAbout() override { calls << QStringLiteral("about"); }
     void showHelpContents() override { calls << QStringLiteral("help contents"); }
     void showHelpTopic(int n) override { calls << QStringLiteral("help %1").arg(n); }
-    void showCountDown() override { calls << QStringLiteral("show countdown"); }
-    void showCountUp() override { calls << QStringLiteral("show countup"); }
-    void showCountDate() override { calls << QStringLiteral("show countdate"); }
-    void showCountFull() override { calls << QStringLiteral("show countfull"); }
-    void showCalendar() override { calls << QStringLiteral("show calendar"); }
-    void showConvert() override { calls << QStringLiteral("show convert"); }
-    void showReminders() override { calls << QStringLiteral("show reminders"); }
-    void showStartupList() override { calls << QStringLiteral("show startup"); }
-    void showStickyNotes() override { calls << QStringLiteral("show stickynotes"); }
+    void optionsSaved() override { calls << QStringLiteral("options saved"); }
+
+    static QString toolName(Tool tool)
+    {
+        static const char *const names[] = {"CountDown",   "CountUp",     "CountDate", "CountFull",
+                                            "Calendar",    "Convert",     "Reminders", "StartupList",
+                                            "StickyNotes", "Options",     "About",     "UpdateOlder"};
+        return QLatin1String(names[static_cast<int>(tool)]);
+    }
 };
 
 } // namespace nookery::test
