@@ -9,30 +9,38 @@ class QPrinter;
 
 namespace nookery {
 
-// The shared dialog object: help, file open, colour, font and print dialogs. Callers set
-// the properties they need just before showing a dialog, as the older versions did.
+// What one file-open dialog asks for. Each call brings its own, so one window's filter or
+// title never shows up in another window's dialog.
+struct OpenRequest
+{
+    QString title = QStringLiteral("Open");
+    // Pairs of "description|pattern" separated by "|", as "Wave files (*.wav)|*.wav".
+    QString filter;
+    QString fileName;
+    // Forwarded to the dialog: file must exist, hide read-only and the like.
+    int flags = 0;
+};
+
+// The shared dialog object: help, file open, colour, font and print dialogs. `InitDir`, the
+// first folder of file dialogs, is shared by the whole suite ("Other Programs" / "Path").
 class CommonDialog
 {
 public:
     virtual ~CommonDialog() = default;
 
-    QString DialogTitle = QStringLiteral("Open");
-    QString Filter = QStringLiteral("Wave files (*.wav)|*.wav");
     QString InitDir;
-    QString FileName;
     QString HelpFile = QStringLiteral("Nookery.hlp");
 
     // Help commands: one topic by its context number, or the help document's topics list.
     static constexpr int HelpContext = 1;
     static constexpr int HelpTopics = 15;
 
-    // The chosen file's path, or an empty string when cancelled. Uses DialogTitle, Filter
-    // (pairs of "description|pattern" separated by "|"), InitDir and FileName.
-    virtual QString ShowOpen() = 0;
-    virtual std::optional<QColor> ShowColor(const QColor &initial) = 0;
-    virtual std::optional<QFont> ShowFont(const QFont &initial) = 0;
+    // The chosen file's path, or an empty string when cancelled.
+    virtual QString ShowOpen(const OpenRequest &request) = 0;
+    virtual std::optional<QColor> ShowColor(const QColor &initial, int flags = 0) = 0;
+    virtual std::optional<QFont> ShowFont(const QFont &initial, int flags = 0) = 0;
     // True when the user accepted the print dialog; the printer then holds the choices.
-    virtual bool ShowPrinter(QPrinter &printer) = 0;
+    virtual bool ShowPrinter(QPrinter &printer, int flags = 0) = 0;
     // Help command and context number, as the help document addresses its topics.
     virtual void ShowHelp(int command, int contextNumber) = 0;
 

@@ -22,15 +22,15 @@ bool DesktopMessageBoxes::question(const QString &title, const QString &text)
            == QMessageBox::Yes;
 }
 
-QString DesktopCommonDialog::ShowOpen()
+QString DesktopCommonDialog::ShowOpen(const OpenRequest &request)
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), DialogTitle,
-                                        FileName.isEmpty() ? InitDir
-                                                           : InitDir + u'/' + FileName,
-                                        qtNameFilters(Filter));
+    const QString start = request.fileName.isEmpty() ? InitDir
+                                                     : QString(InitDir + u'/' + request.fileName);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start,
+                                        qtNameFilters(request.filter));
 }
 
-std::optional<QColor> DesktopCommonDialog::ShowColor(const QColor &initial)
+std::optional<QColor> DesktopCommonDialog::ShowColor(const QColor &initial, int)
 {
     const QColor c = QColorDialog::getColor(initial, QApplication::activeWindow());
     if (!c.isValid())
@@ -38,7 +38,7 @@ std::optional<QColor> DesktopCommonDialog::ShowColor(const QColor &initial)
     return c;
 }
 
-std::optional<QFont> DesktopCommonDialog::ShowFont(const QFont &initial)
+std::optional<QFont> DesktopCommonDialog::ShowFont(const QFont &initial, int)
 {
     bool ok = false;
     const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
@@ -47,7 +47,7 @@ std::optional<QFont> DesktopCommonDialog::ShowFont(const QFont &initial)
     return f;
 }
 
-bool DesktopCommonDialog::ShowPrinter(QPrinter &printer)
+bool DesktopCommonDialog::ShowPrinter(QPrinter &printer, int)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;

@@ -16,10 +16,10 @@ public:
 class DesktopCommonDialog final : public CommonDialog
 {
 public:
-    QString ShowOpen() override;
-    std::optional<QColor> ShowColor(const QColor &initial) override;
-    std::optional<QFont> ShowFont(const QFont &initial) override;
-    bool ShowPrinter(QPrinter &printer) override;
+    QString ShowOpen(const OpenRequest &request) override;
+    std::optional<QColor> ShowColor(const QColor &initial, int flags) override;
+    std::optional<QFont> ShowFont(const QFont &initial, int flags) override;
+    bool ShowPrinter(QPrinter &printer, int flags) override;
     void ShowHelp(int command, int contextNumber) override;
 };
 

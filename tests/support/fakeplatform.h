@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 namespace nookery::test {
 
@@ -19,14 +20,20 @@ public:
     };
     QList<Shown> shown;
     QList<bool> answers;
+    // Runs while a box is up, as the user could change things before pressing OK.
+    std::function<void()> whileShown;
 
     void information(const QString &title, const QString &text) override
     {
         shown.append({title, text});
+        if (whileShown)
+            whileShown();
     }
     bool question(const QString &title, const QString &text) override
     {
         shown.append({title, text});
+        if (whileShown)
+            whileShown();
         return answers.isEmpty() ? false : answers.takeFirst();
     }
     QStringList texts() const
@@ -38,31 +45,35 @@ public:
     }
 };
 
+// Records each dialog asked for ("open <InitDir>|<title>|<filter>", "color", "font",
+// "printer", "help <file> <command> <context>") and returns the scripted answers.
 class FakeCommonDialog final : public CommonDialog
 {
 public:
     QStringList calls;
+    QList<OpenRequest> openRequests;
     QString openAnswer;
     std::optional<QColor> colorAnswer;
     std::optional<QFont> fontAnswer;
     bool printerAnswer = false;
 
-    QString ShowOpen() override
+    QString ShowOpen(const OpenRequest &request) override
     {
-        calls << QStringLiteral("open %1|%2").arg(InitDir, Filter);
+        calls << QStringLiteral("open %1|%2|%3").arg(InitDir, request.title, request.filter);
+        openRequests << request;
         return openAnswer;
     }
-    std::optional<QColor> ShowColor(const QColor &) override
+    std::optional<QColor> ShowColor(const QColor &, int) override
     {
         calls << QStringLiteral("color");
         return colorAnswer;
     }
-    std::optional<QFont> ShowFont(const QFont &) override
+    std::optional<QFont> ShowFont(const QFont &, int) override
     {
         calls << QStringLiteral("font");
         return fontAnswer;
     }
-    bool ShowPrinter(QPrinter &) override
+    bool ShowPrinter(QPrinter &, int) override
     {
         calls << QStringLiteral("printer");
         return printerAnswer;
