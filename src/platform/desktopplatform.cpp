@@ -1,8 +1,10 @@
 #include "platform/desktopplatform.h"
 
 #include "platform/desktopdialogs.h"
+#include "platform/desktopprinters.h"
 #include "platform/desktopprograms.h"
 #include "platform/desktopsound.h"
+#include "platform/desktopsystemdate.h"
 #include "platform/systemtray.h"
 
 namespace nookery {
@@ -13,6 +15,8 @@ struct DesktopPlatform::Parts
     DesktopCommonDialog dialogs;
     DesktopSound sound;
     DesktopPrograms programs;
+    DesktopPrinters printers;
+    DesktopSystemDate systemDate;
 };
 
 DesktopPlatform::DesktopPlatform() : d(std::make_unique<Parts>()) {}
@@ -36,6 +40,16 @@ Sound &DesktopPlatform::sound()
 Programs &DesktopPlatform::programs()
 {
     return d->programs;
+}
+
+Printers &DesktopPlatform::printers()
+{
+    return d->printers;
+}
+
+SystemDate &DesktopPlatform::systemDate()
+{
+    return d->systemDate;
 }
 
 std::unique_ptr<Tray> DesktopPlatform::createTray()

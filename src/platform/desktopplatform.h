@@ -19,6 +19,8 @@ public:
     Sound &sound() override;
     Programs &programs() override;
     std::unique_ptr<Tray> createTray() override;
+    Printers &printers() override;
+    SystemDate &systemDate() override;
 
 private:
     struct Parts;

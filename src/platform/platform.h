@@ -2,8 +2,10 @@
 
 #include "platform/commondialog.h"
 #include "platform/messageboxes.h"
+#include "platform/printers.h"
 #include "platform/programs.h"
 #include "platform/sound.h"
+#include "platform/systemdate.h"
 #include "platform/tray.h"
 
 #include <memory>
@@ -20,6 +22,8 @@ public:
     virtual Sound &sound() = 0;
     virtual Programs &programs() = 0;
     virtual std::unique_ptr<Tray> createTray() = 0;
+    virtual Printers &printers() = 0;
+    virtual SystemDate &systemDate() = 0;
 };
 
 } // namespace nookery

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QStringList>
 #include <functional>
 
@@ -132,6 +133,43 @@ public:
     void send(Event e) { emit mouseEvent(e); }
 };
 
+// Prints to a PDF file the test names, or has no printer at all.
+class FakePrinters final : public Printers
+{
+public:
+    QString pdfPath;     // empty: no default printer
+    int asked = 0;
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        ++asked;
+        if (pdfPath.isEmpty())
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        return printer;
+    }
+};
+
+// Never touches the real clock: records the dates asked for and answers when the test says
+// (at once with `answer` unless `deferred`).
+class FakeSystemDate final : public SystemDate
+{
+public:
+    QList<QDate> requests;
+    QString answer; // empty: success
+    bool deferred = false;
+    Done pending;
+    void setDate(const QDate &date, Done done) override
+    {
+        requests << date;
+        if (deferred)
+            pending = std::move(done);
+        else
+            done(answer);
+    }
+};
+
 // The tray the next window creates is handed out here, so a test can reach it.
 class FakePlatform final : public Platform
 {
@@ -140,6 +178,8 @@ public:
     FakeCommonDialog dialog;
     FakeSound sounds;
     FakePrograms programList;
+    FakePrinters printerList;
+    FakeSystemDate date;
     bool trayAvailable = true;
     FakeTray *lastTray = nullptr;
 
@@ -147,6 +187,8 @@ public:
     CommonDialog &dialogs() override { return dialog; }
     Sound &sound() override { return sounds; }
     Programs &programs() override { return programList; }
+    Printers &printers() override { return printerList; }
+    SystemDate &systemDate() override { return date; }
     std::unique_ptr<Tray> createTray() override
     {
         auto tray = std::make_unique<FakeTray>();
