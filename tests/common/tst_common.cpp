@@ -17,6 +17,8 @@ private slots:
     void fixedField();
     void datePatterns_data();
     void datePatterns();
+    void dateAndTimeTexts_data();
+    void dateAndTimeTexts();
 };
 
 void tst_Common::windows1252_data()
@@ -89,6 +91,43 @@ void tst_Common::datePatterns()
     QCOMPARE(formatDatePattern(date, p.longDate), longText);
     QCOMPARE(p.dayFirst(), setting == u"dd/mm");
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+}
+
+void tst_Common::dateAndTimeTexts_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("medium");
+    QTest::addColumn<QString>("mediumClock");
+    QTest::addColumn<QString>("longClock");
+    QTest::newRow("en_US evening") << "en_US" << QDate(2026, 12, 8) << QTime(21, 5, 7)
+                                   << "08-Dec-26" << "09:05 PM" << "9:05:07 PM";
+    QTest::newRow("en_US noon and midnight")
+        << "en_US" << QDate(2001, 5, 31) << QTime(12, 0, 0) << "31-May-01" << "12:00 PM"
+        << "12:00:00 PM";
+    QTest::newRow("en_US just after midnight")
+        << "en_US" << QDate(2030, 1, 1) << QTime(0, 1, 2) << "01-Jan-30" << "12:01 AM"
+        << "12:01:02 AM";
+    QTest::newRow("de_DE") << "de_DE" << QDate(2026, 12, 8) << QTime(21, 5, 7) << "08-Dez.-26"
+                           << "09:05 PM" << "21:05:07";
+    QTest::newRow("de_DE morning") << "de_DE" << QDate(2026, 3, 2) << QTime(9, 0, 0)
+                                   << "02-März-26" << "09:00 AM" << "09:00:00";
+}
+
+void tst_Common::dateAndTimeTexts()
+{
+    QFETCH(QString, locale);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    QLocale::setDefault(QLocale(locale));
+    const QString mediumText = mediumDate(date);
+    const QString mediumClock = mediumTime(time);
+    const QString longClock = longTime(time);
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QTEST(mediumText, "medium");
+    QTEST(mediumClock, "mediumClock");
+    QTEST(longClock, "longClock");
 }
 
 QTEST_GUILESS_MAIN(tst_Common)
