@@ -269,7 +269,11 @@ void convert::connectHandlers()
 
 void convert::Form_Load()
 {
-    resize(twipsToPixels(WindowWidthTwips), twipsToPixels(WindowHeightTwips));
+    // Wide enough for all twelve tab captions at the user's font, so none hides behind the
+    // scroll arrows; never narrower than the classic width.
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    const int tabsWidth = TabStrip1->sizeHint().width() + margins.left() + margins.right();
+    resize(std::max(twipsToPixels(WindowWidthTwips), tabsWidth), twipsToPixels(WindowHeightTwips));
     TabStrip1->setCurrentIndex(0);
     m_frames->setCurrentIndex(0);
     convertAs(table(100), 1);

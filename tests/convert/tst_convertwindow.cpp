@@ -1,5 +1,6 @@
 #include "convert/convert.h"
 #include "support/fakesuite.h"
+#include "support/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -66,6 +68,7 @@ void TestConvertWindow::cleanup()
 {
     window.reset();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS();
 }
 
 void TestConvertWindow::opensOnArea()
@@ -73,6 +76,13 @@ void TestConvertWindow::opensOnArea()
     QCOMPARE(window->windowTitle(), QStringLiteral("Conversion Tables"));
     QCOMPARE(window->height(), 6690 / 15);
     window->show();
+    // Every tab caption fits: no scroll arrows, no caption cut.
+    auto *tabs = window->findChild<QTabBar *>(QStringLiteral("TabStrip1"));
+    QVERIFY(tabs);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(tabs->tabRect(tabs->count() - 1).right() < tabs->width(), true);
+    for (QToolButton *arrow : tabs->findChildren<QToolButton *>())
+        QVERIFY(!arrow->isVisible());
     QCOMPARE(control<QTabBar>(QStringLiteral("TabStrip1"))->count(), 12);
     QCOMPARE(control<QLabel>(QStringLiteral("Label100a"))->text(), QStringLiteral("sq. mm"));
     QCOMPARE(control<QLabel>(QStringLiteral("Label400a"))->text(), QStringLiteral("?"));

@@ -44,9 +44,6 @@ void tst_Sound::realFileLoadsTheAudioModule()
     DesktopSound sound;
     sound.play(path);
     QVERIFY(sound.hasPlayer());
-    // A second start restarts the same player; without an audio device nothing else shows.
-    sound.play(path);
-    sound.stop();
 }
 
 QTEST_MAIN(tst_Sound)

@@ -4,6 +4,7 @@
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"
 #include "support/tempstore.h"
+#include "support/windows.h"
 
 #include <QAction>
 #include <QMenu>
@@ -76,7 +77,10 @@ private slots:
     void trayEvents();
     void exitRemovesTrayAndAsksToQuit();
     void failingStoreShowsNumberedMessages();
+    void failedStartStepsMakeTheNextStartShowTheWindow_data();
+    void failedStartStepsMakeTheNextStartShowTheWindow();
     void helpOpensTheContentsTopic();
+    void cleanup() { NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS(); }
 };
 
 void tst_Nookery::freshStoreIsSeededAndStartsInTray()
@@ -397,6 +401,44 @@ void tst_Nookery::failingStoreShowsNumberedMessages()
     w.LoadMenu();
     QCOMPARE(f.platform.messageBoxes.texts(),
              (QStringList{failureMessage(2), failureMessage(6, true)}));
+}
+
+void tst_Nookery::failedStartStepsMakeTheNextStartShowTheWindow_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("handler");
+    QTest::newRow("load") << "load" << 1;
+    QTest::newRow("LoadMenu") << "menu" << 6;
+    QTest::newRow("AddVersionNumber writes nothing after") << "version" << 2;
+}
+
+void tst_Nookery::failedStartStepsMakeTheNextStartShowTheWindow()
+{
+    QFETCH(QString, step);
+    QFETCH(int, handler);
+    Fixture f;
+    f.store().save(OtherPrograms, QStringLiteral("Run From Tray"), QStringLiteral("checked"));
+    f.make();
+    // The store's folder turns into a plain file: writes fail until the user has read the
+    // message, then the store works again for the reset that follows it.
+    const QString cfg = f.temp.folder() + QStringLiteral("/cfg");
+    QVERIFY(QDir(cfg).removeRecursively());
+    QFile blocker(cfg);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    f.platform.messageBoxes.whileShown = [&] {
+        QFile::remove(cfg);
+        QDir().mkpath(cfg);
+    };
+    if (step == u"load")
+        f.window->Form_Load();
+    else if (step == u"menu")
+        f.window->LoadMenu();
+    else
+        f.window->AddVersionNumber();
+    QCOMPARE(f.platform.messageBoxes.texts().value(0), failureMessage(handler, handler != 2));
+    QCOMPARE(f.temp.reopen()->get(OtherPrograms, QStringLiteral("Run From Tray")),
+             handler == 2 ? QString() : QStringLiteral("unchecked"));
 }
 
 void tst_Nookery::helpOpensTheContentsTopic()

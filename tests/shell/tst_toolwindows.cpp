@@ -3,6 +3,7 @@
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/tempstore.h"
+#include "support/windows.h"
 
 #include <QPointer>
 #include <QTest>
@@ -67,6 +68,7 @@ private slots:
     void optionsOpenOnTheAskedPage();
     void helpGoesThroughTheSharedDialog();
     void productionRegistryOpensConversionTables();
+    void cleanup() { NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS(); }
 };
 
 void tst_ToolWindows::toolWindowIsSingleInstance()
