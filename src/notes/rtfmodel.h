@@ -10,6 +10,18 @@ namespace nookery {
 
 // Bounds that keep a hostile or broken file from hanging the window or eating the memory.
 // Reading stops at a bound and keeps what came before it.
+// The longest font name a note keeps, read or written; longer names are cut.
+inline constexpr qsizetype MaxFontName = 255;
+
+// Characters that never reach a note as text: controls, the object placeholder, the paragraph
+// separator (which Qt would turn into a block of its own) and the two characters Qt uses to
+// mark frames. The reader drops them and the writer never writes them.
+inline constexpr bool isNeverInNote(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029
+           || c == 0xFDD0 || c == 0xFDD1;
+}
+
 struct RtfLimits
 {
     qsizetype maxBytes = 32 * 1024 * 1024; // larger files are refused, not read

@@ -63,7 +63,7 @@ void Parser::execute(Kw kw, bool hasParam, int param)
             appendDecoded(m_font.name, m_fontBytes, fontEntryCodePage());
             m_fontBytes.clear();
             const int v = param < 0 ? param + 65536 : param;
-            if (v > 0 && v <= 0xFFFF && !isUnwanted(static_cast<char16_t>(v)) &&
+            if (v > 0 && v <= 0xFFFF && !isNeverInNote(static_cast<char16_t>(v)) &&
                 m_font.name.size() < MaxFontName)
                 m_font.name.append(QChar(static_cast<char16_t>(v)));
         }
@@ -456,7 +456,7 @@ void Parser::appendUnicode(int value)
         appendText(QStringView(pair, 2));
         return;
     }
-    if (!isUnwanted(c))
+    if (!isNeverInNote(c))
         appendChar(c);
 }
 

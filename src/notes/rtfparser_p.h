@@ -62,7 +62,6 @@ struct FontEntry
 
 constexpr int BulletNfc = 23;
 constexpr int MaxLevels = 9;
-constexpr qsizetype MaxFontName = 256;
 constexpr int MaxWordLetters = 32;
 
 inline bool isLetter(char c)
@@ -84,15 +83,6 @@ inline int hexValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-// Characters that must not reach the document as text: controls, the object placeholder, the
-// paragraph separator (which Qt would turn into a block of its own) and the two characters Qt
-// uses to mark frames.
-inline bool isUnwanted(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029 ||
-           c == 0xFDD0 || c == 0xFDD1;
 }
 
 class Parser

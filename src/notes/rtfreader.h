@@ -28,12 +28,12 @@ struct RtfReadResult
 // Replaces the content of `document` with the note in `data`. Bytes that do not start with
 // "{\rtf" (after an optional byte-order mark) are loaded whole as plain text; no bytes at all
 // give an empty note.
-RtfReadResult readRtf(const QByteArray &data, QTextDocument *document,
+[[nodiscard]] RtfReadResult readRtf(const QByteArray &data, QTextDocument *document,
                       const RtfLimits &limits = {});
 
 // As readRtf, from a file. A missing file reports Status::Missing; a file that exists but
 // cannot be read, or is too large to be a note, reports Status::Error.
-RtfReadResult readRtfFile(const QString &path, QTextDocument *document);
+[[nodiscard]] RtfReadResult readRtfFile(const QString &path, QTextDocument *document);
 
 // Fills `document` from an already parsed model (used by readRtf and by the tools).
 void buildDocument(const RtfModel &model, QTextDocument *document);

@@ -1,5 +1,7 @@
 #include "notes/rtfwriter.h"
 
+#include "notes/rtfmodel.h"
+
 #include "common/text1252.h"
 
 #include <QHash>
@@ -15,7 +17,6 @@ namespace nookery {
 namespace {
 
 constexpr int BulletFont = 1;
-constexpr qsizetype MaxFontName = 255; // what a reader keeps of a name
 
 // Windows-1252 bytes 0x80..0x9F stand for these characters; 0xA0..0xFF are Latin-1.
 const QHash<char16_t, uchar> &upper1252()
@@ -34,12 +35,6 @@ const QHash<char16_t, uchar> &upper1252()
         return m;
     }();
     return map;
-}
-
-bool isDropped(char16_t c)
-{
-    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029 ||
-           c == 0xFDD0 || c == 0xFDD1;
 }
 
 void appendHex(QByteArray &out, uchar b)
@@ -73,7 +68,7 @@ void appendEscaped(QByteArray &out, QStringView text, bool fontName = false)
             out.append("\\-");
         } else if (c == 0x2011 && !fontName) {
             out.append("\\_");
-        } else if (isDropped(c)) {
+        } else if (isNeverInNote(c)) {
             continue;
         } else if (c >= 0xA0 && c <= 0xFF) {
             appendHex(out, static_cast<uchar>(c));
@@ -92,7 +87,7 @@ void appendEscaped(QByteArray &out, QStringView text, bool fontName = false)
 QString tableName(QString family)
 {
     family.removeIf([](QChar c) {
-        return c == u';' || c == u'\t' || c == QChar(0x2028) || isDropped(c.unicode());
+        return c == u';' || c == u'\t' || c == QChar(0x2028) || isNeverInNote(c.unicode());
     });
     family = family.trimmed();
     family.truncate(MaxFontName);

@@ -10,7 +10,7 @@ namespace nookery {
 // The note as RTF: fonts, sizes, bold, italic, underline, strike-through, text and highlight
 // colours, alignment and bullets. Text outside Windows-1252 is written as \uN with a "?"
 // fallback. The same document always gives the same bytes.
-QByteArray writeRtf(const QTextDocument &document);
+[[nodiscard]] QByteArray writeRtf(const QTextDocument &document);
 
 struct RtfWriteResult
 {
@@ -20,6 +20,6 @@ struct RtfWriteResult
 
 // Writes the note through a temporary file that replaces `path` only once it is complete, so
 // a failed save leaves the old note in place.
-RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document);
+[[nodiscard]] RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document);
 
 } // namespace nookery

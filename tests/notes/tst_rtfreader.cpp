@@ -418,7 +418,7 @@ void TestRtfReader::hostile_data()
     QTest::newRow("20000 colours") << colors << QStringLiteral("[fg#fe0000]a[]b") << false;
     QTest::newRow("long font name")
         << "{\\rtf1{\\fonttbl{\\f0 " + QByteArray(100000, 'N') + ";}}\\f0 a}"
-        << u'[' + QString(256, u'N') + u"]a" << false;
+        << u'[' + QString(255, u'N') + u"]a" << false;
 }
 
 void TestRtfReader::hostile()
