@@ -10,6 +10,9 @@ set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
 trayowner=$(realpath "$3")
+source "$(dirname "${BASH_SOURCE[0]}")/needs.sh"
+needs Xvfb xdotool xwininfo
+[ "$case_name" = tray ] && needs trayer
 
 work=$(mktemp -d)
 pids=()
