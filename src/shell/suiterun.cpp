@@ -4,7 +4,6 @@
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
-#include "shell/toolwindows.h"
 
 #include <QApplication>
 
@@ -12,24 +11,35 @@ namespace nookery {
 
 struct SuiteRun::Parts
 {
-    Parts(const QDir &startFolder, const QString &settingsFile)
-        : store(settingsFile), tools(store, clock, platform, startFolder),
-          window(store, clock, platform, tools, startFolder)
+    Parts(const QDir &startFolder, const QString &settingsFile,
+          std::unique_ptr<Platform> desktop, ToolFactories factories)
+        : platform(std::move(desktop)), store(settingsFile),
+          tools(store, clock, *platform, startFolder, std::move(factories)),
+          window(store, clock, *platform, tools, startFolder)
     {
     }
 
     SystemClock clock;
-    DesktopPlatform platform;
+    std::unique_ptr<Platform> platform;
     SettingsStore store;
     ToolWindows tools;
     Nookery window;
 };
 
 SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)
-    : d(std::make_unique<Parts>(startFolder, settingsFile))
+    : SuiteRun(startFolder, settingsFile, std::make_unique<DesktopPlatform>(), toolFactories())
+{
+}
+
+SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile,
+                   std::unique_ptr<Platform> platform, ToolFactories factories)
+    : d(std::make_unique<Parts>(startFolder, settingsFile, std::move(platform),
+                                std::move(factories)))
 {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     d->tools.setMainWindowOptionsHook([this] { d->window.optionsChanged(); });
+    // Every way out (Exit, F12, closing the strip, a signal, logout) ends here, once: the
+    // open tool windows keep what they must, then go without being asked anything.
     QObject::connect(&d->window, &Nookery::exitRequested, &d->window, [this] {
         d->tools.closeAll();
         QCoreApplication::exit(0);
@@ -54,6 +64,11 @@ void SuiteRun::quit()
 Nookery &SuiteRun::mainWindow()
 {
     return d->window;
+}
+
+ToolWindows &SuiteRun::tools()
+{
+    return d->tools;
 }
 
 } // namespace nookery

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/toolwindows.h"
+
 #include <QDir>
 #include <QString>
 #include <memory>
@@ -7,21 +9,27 @@
 namespace nookery {
 
 class Nookery;
+class Platform;
 
-// One run of the suite as the program starts it: the real clock, desktop, settings store
-// and windows, wired together, and the single way out.
+// One run of the suite as the program starts it: the clock, desktop, settings store and
+// windows, wired together, and the single way out.
 class SuiteRun
 {
 public:
     SuiteRun(const QDir &startFolder, const QString &settingsFile);
+    // The same over another desktop and tool set (tests).
+    SuiteRun(const QDir &startFolder, const QString &settingsFile,
+             std::unique_ptr<Platform> platform, ToolFactories factories);
     ~SuiteRun();
 
     // Runs the main window's start-up sequence.
     void start();
-    // Ends the suite: tray icon removed, tool windows discarded, event loop left with 0.
+    // Ends the suite: tray icon removed, tool windows told and discarded, event loop left
+    // with 0.
     void quit();
 
     Nookery &mainWindow();
+    ToolWindows &tools();
 
 private:
     struct Parts;
