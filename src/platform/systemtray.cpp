@@ -1,5 +1,6 @@
 #include "platform/systemtray.h"
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 namespace nookery {
@@ -41,6 +42,9 @@ void SystemTray::add(const QIcon &icon, const QString &tip)
                     }
                 });
     }
+    // Qt shows it on a right click in an XEmbed tray and exports it over D-Bus to a
+    // StatusNotifierItem host, which draws it itself and reports no click at all.
+    m_icon->setContextMenu(m_menu);
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
     m_icon->show();
@@ -50,6 +54,13 @@ void SystemTray::remove()
 {
     if (m_icon)
         m_icon->hide();
+}
+
+void SystemTray::setMenu(QMenu *menu)
+{
+    m_menu = menu;
+    if (m_icon)
+        m_icon->setContextMenu(menu);
 }
 
 } // namespace nookery
