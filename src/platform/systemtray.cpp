@@ -14,6 +14,9 @@ SystemTray::~SystemTray()
 
 bool SystemTray::isAvailable() const
 {
+    // Qt settles on D-Bus or XEmbed once per process, so asking again only ever finds an
+    // XEmbed tray (or a StatusNotifierItem desktop's XEmbed proxy) that started later. Only
+    // Qt's own answer counts: an icon it cannot place would leave the suite unreachable.
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
