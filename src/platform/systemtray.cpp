@@ -1,5 +1,6 @@
 #include "platform/systemtray.h"
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 namespace nookery {
@@ -13,6 +14,9 @@ SystemTray::~SystemTray()
 
 bool SystemTray::isAvailable() const
 {
+    // Qt settles on D-Bus or XEmbed once per process, so asking again only ever finds an
+    // XEmbed tray (or a StatusNotifierItem desktop's XEmbed proxy) that started later. Only
+    // Qt's own answer counts: an icon it cannot place would leave the suite unreachable.
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
@@ -41,6 +45,9 @@ void SystemTray::add(const QIcon &icon, const QString &tip)
                     }
                 });
     }
+    // Qt shows it on a right click in an XEmbed tray and exports it over D-Bus to a
+    // StatusNotifierItem host, which draws it itself and reports no click at all.
+    m_icon->setContextMenu(m_menu);
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
     m_icon->show();
@@ -50,6 +57,13 @@ void SystemTray::remove()
 {
     if (m_icon)
         m_icon->hide();
+}
+
+void SystemTray::setMenu(QMenu *menu)
+{
+    m_menu = menu;
+    if (m_icon)
+        m_icon->setContextMenu(menu);
 }
 
 } // namespace nookery

@@ -2,8 +2,10 @@
 
 #include "platform/tray.h"
 
+#include <QPointer>
 #include <memory>
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace nookery {
@@ -17,9 +19,11 @@ public:
     bool isAvailable() const override;
     void add(const QIcon &icon, const QString &tip) override;
     void remove() override;
+    void setMenu(QMenu *menu) override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    QPointer<QMenu> m_menu;
 };
 
 } // namespace nookery

@@ -25,6 +25,11 @@ namespace {
 // The help topic of the suite's contents.
 constexpr int ContentsTopic = 200;
 
+// A panel started together with the suite at login comes up within this time; later than
+// that the strip stays, and nothing is checked any more.
+constexpr qint64 TrayWaitSeconds = 300;
+constexpr int TrayWaitInterval = 2000;
+
 QString str(const char16_t *s)
 {
     return QString::fromUtf16(s);
@@ -45,7 +50,11 @@ Nookery::Nookery(SettingsStore &store, Clock &clock, Platform &platform, Suite &
                    | Qt::WindowCloseButtonHint);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(55000);
+    TrayWait.setObjectName(QStringLiteral("TrayWait"));
+    TrayWait.setInterval(TrayWaitInterval);
     buildMenuAndToolBar();
+    // The same menu, so the visibility options and LoadMenu reach the tray's menu too.
+    m_tray->setMenu(m_mnubar);
     connectHandlers();
 }
 
@@ -142,6 +151,7 @@ void Nookery::connectHandlers()
         connect(m_menuprog[n], &QAction::triggered, this, [this, n] { menuprog_Click(n + 1); });
     connect(m_toolbar, &QToolBar::actionTriggered, this, &Nookery::Toolbar1_ButtonClick);
     connect(&Timer1, &QTimer::timeout, this, &Nookery::Timer1_Timer);
+    connect(&TrayWait, &QTimer::timeout, this, &Nookery::TrayWait_Timer);
     connect(m_tray.get(), &Tray::mouseEvent, this, &Nookery::pichook_MouseMove);
 }
 
@@ -215,17 +225,42 @@ void Nookery::RunNookery()
     bool shown = false;
     const bool ok = trapToStandard(5, [this, &shown] {
         m_store.read(keys::RunFromTray);
-        // Without a notification area the icon would be unreachable: show the strip.
-        if (!m_store.isChecked(keys::RunFromTray) || !m_tray->isAvailable()) {
+        if (!m_store.isChecked(keys::RunFromTray)) {
             showStrip();
+        } else if (m_tray->isAvailable()) {
+            enterTray();
         } else {
-            m_trayMode = true;
-            m_tray->add(suiteIcon(), suiteTitle());
+            // Without a notification area the icon would be unreachable: the strip stands
+            // in until a panel turns up.
+            showStrip();
+            m_trayWaitSince = m_clock.now();
+            TrayWait.start();
         }
         shown = true;
     });
     if (!ok && !shown)
         showStrip();
+}
+
+void Nookery::enterTray()
+{
+    m_trayMode = true;
+    m_tray->add(suiteIcon(), suiteTitle());
+}
+
+void Nookery::TrayWait_Timer()
+{
+    if (m_tray->isAvailable()) {
+        TrayWait.stop();
+        enterTray();
+        // The strip was only the stand-in for the icon.
+        hide();
+        return;
+    }
+    // A clock set back ends the wait too, so it can never run on for the whole session.
+    const qint64 waited = m_trayWaitSince.secsTo(m_clock.now());
+    if (waited < 0 || waited >= TrayWaitSeconds)
+        TrayWait.stop();
 }
 
 void Nookery::setToolVisible(const Key &group, bool visible)
@@ -289,7 +324,9 @@ void Nookery::Timer1_Timer()
 void Nookery::pichook_MouseMove(Tray::Event event)
 {
     trapped(9, [this, event] {
-        if (event == Tray::Event::LeftRelease || event == Tray::Event::RightRelease)
+        // The tray host may already have shown the menu for a right click.
+        if ((event == Tray::Event::LeftRelease || event == Tray::Event::RightRelease) &&
+            !m_mnubar->isVisible())
             m_mnubar->popup(QCursor::pos());
     });
 }
@@ -374,6 +411,7 @@ void Nookery::Form_Unload()
     m_unloaded = true;
     trapped(12, [this] {
         Timer1.stop();
+        TrayWait.stop();
         m_tray->remove();
     });
     emit exitRequested();

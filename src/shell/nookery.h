@@ -4,11 +4,12 @@
 #include "common/toolwindow.h"
 #include "platform/tray.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
-#include <QList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -44,6 +45,8 @@ public:
     void AppsToRunNow();
 
     void Timer1_Timer();
+    // Tray mode without a tray host at start: looks for a panel that starts after the suite.
+    void TrayWait_Timer();
     void pichook_MouseMove(nookery::Tray::Event event);
     void Toolbar1_ButtonClick(QAction *button);
 
@@ -83,6 +86,7 @@ public:
     QString LabelPath;
     QString Label1;
     QTimer Timer1;
+    QTimer TrayWait;
 
 signals:
     void exitRequested();
@@ -99,6 +103,7 @@ private:
     void open(int handler, Tool tool);
     void placeWindow();
     void showStrip();
+    void enterTray();
     // Handlers 1, 5, 6 and 7 also make the next start show the window.
     bool trapToStandard(int handler, const std::function<void()> &body);
     bool trapped(int handler, const std::function<void()> &body);
@@ -111,6 +116,7 @@ private:
     std::unique_ptr<Tray> m_tray;
     bool m_trayMode = false;
     bool m_unloaded = false;
+    QDateTime m_trayWaitSince;
 
     QMenu *m_mnubar = nullptr;
     QMenu *m_menucountdown = nullptr;

@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real binary on a private X server.
-#   e2e.sh strip|tray|exitkey NOOKERY TRAYOWNER
-# strip:   no tray host; the strip window is mapped at the top-left, the store is seeded,
-#          SIGTERM ends the suite at once with exit code 0.
-# tray:    a real tray host; the icon is embedded, no window is mapped, a click on the icon
-#          opens the menu, SIGTERM ends the suite with exit code 0.
-# exitkey: F12 in the strip window ends the suite with exit code 0.
+#   e2e.sh strip|tray|latetray|sni|exitkey NOOKERY TRAYOWNER
+# strip:    no tray host; the strip window is mapped at the top-left, the store is seeded,
+#           SIGTERM ends the suite at once with exit code 0.
+# tray:     a real XEmbed tray host; the icon is embedded, no window is mapped, a right and a
+#           left click on the icon each open the menu, "Conversion Tables" chosen from the
+#           right-click menu opens its window, SIGTERM ends the suite with exit code 0.
+# latetray: the tray host starts 2 s after the suite; the strip stands in until then, then
+#           the icon is embedded, the strip unmapped, and the icon opens the menu.
+# sni:      a StatusNotifierItem host on a private session bus; one item is registered, a
+#           left click opens the suite's menu, a right click the host's rendering of the same
+#           menu (the visibility options applied), from which "Conversion Tables" opens.
+# exitkey:  F12 in the strip window ends the suite with exit code 0.
+# A program the check needs that is not installed skips it (exit code 77; see needs.sh).
 set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
 trayowner=$(realpath "$3")
 source "$(dirname "${BASH_SOURCE[0]}")/needs.sh"
 needs Xvfb xdotool xwininfo
-[ "$case_name" = tray ] && needs trayer
+case $case_name in
+tray | latetray) needs trayer ;;
+sni) needs dbus-run-session dbus-send status-notifier-watcher gtk-sni-tray-standalone ;;
+esac
+# The StatusNotifierItem host and the suite meet on a session bus of their own.
+if [ "$case_name" = sni ] && [ -z "${NOOKERY_E2E_BUS:-}" ]; then
+  NOOKERY_E2E_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 
 work=$(mktemp -d)
 pids=()
@@ -23,7 +37,10 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL ($case_name): $*"
-  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
+  [ -f "$work/nookery.log" ] && grep -v 'QString::arg' "$work/nookery.log" | sed 's/^/  nookery: /'
+  for log in xvfb trayer host watcher; do
+    [ -s "$work/$log.log" ] && grep -v 'Gtk-CRITICAL\|^$' "$work/$log.log" | tail -n 5 | sed "s/^/  $log: /"
+  done
   exit 1
 }
 
@@ -41,8 +58,9 @@ wait_for() {
 mkdir -p "$work/config" "$work/start" "$work/runtime" "$work/home"
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+unset SESSION_MANAGER
+[ "$case_name" = sni ] || unset DBUS_SESSION_BUS_ADDRESS
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -50,17 +68,33 @@ pids+=($!)
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-if [ "$case_name" = tray ]; then
+start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 200 --height 32 >"$work/trayer.log" 2>&1 &
   pids+=($!)
-  wait_for 10 "$trayowner" || fail "trayer never owned the tray selection"
+  wait_for 10 "$trayowner" || fail "trayer never owned the tray selection: $(cat "$work/trayer.log")"
+}
+[ "$case_name" = tray ] && start_trayer
+
+watcher() {
+  dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher "string:$1"
+}
+host_registered() { [[ $(watcher IsStatusNotifierHostRegistered) == *'boolean true'* ]]; }
+if [ "$case_name" = sni ]; then
+  status-notifier-watcher >"$work/watcher.log" 2>&1 &
+  pids+=($!)
+  gtk-sni-tray-standalone --bottom >"$work/host.log" 2>&1 &
+  pids+=($!)
+  wait_for 15 host_registered || fail "no StatusNotifierItem host registered"
 fi
 
 settings="$work/config/Quillane Software/Nookery.ini"
-if [ "$case_name" = exitkey ]; then
-  mkdir -p "$(dirname "$settings")"
-  printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings"
-fi
+mkdir -p "$(dirname "$settings")"
+case $case_name in
+exitkey) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
+# Calendar hidden: the host's menu must leave it out too.
+sni) printf '[Calendar]\nMenu=checked\n' >"$settings" ;;
+esac
 
 (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
 suite=$!
@@ -76,6 +110,33 @@ top_level_strips() {
   done
 }
 has_strip() { [ -n "$(top_level_strips)" ]; }
+
+# Mapped windows of a class: the icon, the strip and the menus of the suite ("nookery").
+mapped() { xdotool search --onlyvisible --classname "$1" 2>/dev/null | wc -l; }
+# opens_menu CLASS BUTTON X Y [SECONDS]: a click there maps one more window of that class
+# (the menu) within the time (5 s); Escape unmaps it again.
+opens_menu() {
+  local before
+  before=$(mapped "$1")
+  xdotool mousemove "$3" "$4" click "$2"
+  more() { [ "$(mapped "$1")" -gt "$before" ]; }
+  wait_for "${5:-5}" more "$1" || return 1
+  xdotool key Escape
+  back() { [ "$(mapped "$1")" -eq "$before" ]; }
+  wait_for 5 back "$1"
+}
+# center WINDOW: the middle of a window, in screen coordinates.
+center() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x+int(w/2), y+int(h/2)}'
+}
+converts() { xdotool search --onlyvisible --name '^Conversion Tables$' >/dev/null; }
+# The icon's window inside trayer's panel.
+tray_icon() {
+  local panel
+  panel=$(xwininfo -root -tree | awk '/\("panel" "trayer"\)/{print $1; exit}')
+  [ -n "$panel" ] && xwininfo -id "$panel" -tree | awk '/\("nookery" "Nookery"\)/{print $1; exit}'
+}
+embedded() { [ -n "$(tray_icon)" ]; }
 
 # ends_cleanly SIGNAL|KEY: the suite must be gone within one second with exit code 0.
 ends_cleanly() {
@@ -95,28 +156,69 @@ strip)
   info=$(xwininfo -id "$w")
   grep -q 'Absolute upper-left X:  0$' <<<"$info" || fail "strip not at the left edge: $info"
   grep -q 'Absolute upper-left Y:  0$' <<<"$info" || fail "strip not at the top: $info"
+  # The strip is mapped before the menu keys are written.
+  has_line() { grep -qxF "$1" "$settings"; }
   for line in "Path=$work/start" 'Version=7.0' 'Run%20From%20Tray=checked' 'Startup%20Menu=unchecked'; do
-    grep -qxF "$line" "$settings" || fail "settings file lacks $line"
+    wait_for 5 has_line "$line" || fail "settings file lacks $line"
   done
   [ "$(grep -c '^Menu=unchecked$' "$settings")" -eq 5 ] || fail "the five Menu keys are not seeded"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 tray)
-  # grep -q leaves early; with pipefail that would fail the pipe, so match on a variable.
-  panel=$(xwininfo -root -tree | awk '/\("panel" "trayer"\)/{print $1; exit}')
-  [ -n "$panel" ] || fail "trayer has no panel window"
-  icon_window() { xwininfo -id "$panel" -tree | awk '/\("nookery" "Nookery"\)/{print $1; exit}'; }
-  embedded() { [ -n "$(icon_window)" ]; }
-  wait_for 15 embedded || fail "the tray icon was not embedded: $(xwininfo -id "$panel" -tree)"
+  wait_for 15 embedded || fail "the tray icon was not embedded: $(xwininfo -root -tree)"
   has_strip && fail "a window is mapped in tray mode"
-  icon=$(icon_window)
-  read -r x y < <(xwininfo -id "$icon" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x+int(w/2), y+int(h/2)}')
-  before=$(xdotool search --onlyvisible --classname nookery | wc -l)
-  xdotool mousemove "$x" "$y" click 1
-  menu_open() { [ "$(xdotool search --onlyvisible --classname nookery | wc -l)" -gt "$before" ]; }
-  wait_for 5 menu_open || fail "a click on the icon did not open the menu"
-  has_strip && fail "the click mapped the strip window"
+  read -r x y < <(center "$(tray_icon)")
+  opens_menu nookery 3 "$x" "$y" || fail "a right click on the icon did not open the menu"
+  opens_menu nookery 1 "$x" "$y" || fail "a left click on the icon did not open the menu"
+  has_strip && fail "a click mapped the strip window"
+  xdotool mousemove "$x" "$y" click 3
+  sleep 0.3
+  xdotool key Down Down Down Return
+  wait_for 5 converts || fail "Conversion Tables from the right-click menu did not open its window"
+  kill -TERM "$suite"
+  ends_cleanly
+  ;;
+latetray)
+  wait_for 15 has_strip || fail "the strip window was never mapped without a tray"
+  sleep 2
+  start_trayer
+  wait_for 10 embedded || fail "the icon did not move into the tray that started late"
+  gone() { ! has_strip; }
+  wait_for 10 gone || fail "the strip window stayed mapped with the icon in the tray"
+  read -r x y < <(center "$(tray_icon)")
+  opens_menu nookery 1 "$x" "$y" || fail "a click on the late icon did not open the menu"
+  kill -TERM "$suite"
+  ends_cleanly
+  ;;
+sni)
+  items() { watcher RegisteredStatusNotifierItems | grep -c '^ *string '; }
+  one_item() { [ "$(items)" -eq 1 ]; }
+  wait_for 15 one_item || fail "the watcher holds $(items) items, not one"
+  has_strip && fail "a window is mapped in tray mode"
+  # The host's bar, with the one icon at its left end.
+  bar=$(xdotool search --onlyvisible --classname gtk-sni-tray-standalone | while read -r w; do
+    [ "$(xwininfo -id "$w" | awk '/Width/{print $2}')" -gt 100 ] && echo "$w"; done | head -n1)
+  [ -n "$bar" ] || fail "the host shows no bar"
+  read -r x y h < <(xwininfo -id "$bar" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Height/{h=$2} END{print x, y, h}')
+  x=$((x + h / 2))
+  y=$((y + h / 2))
+  # The host draws the icon a moment after the item registers: click until it answers.
+  for attempt in $(seq 10); do
+    opens_menu nookery 1 "$x" "$y" 1 && break
+    [ "$attempt" -lt 10 ] || fail "a left click on the icon did not open the suite's menu"
+  done
+  opens_menu gtk-sni-tray-standalone 3 "$x" "$y" || fail "a right click on the icon showed no menu"
+  service=$(watcher RegisteredStatusNotifierItems | awk -F'"' '/^ *string /{print $2; exit}')
+  layout=$(dbus-send --session --print-reply --dest="${service%%/*}" /MenuBar \
+    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label,visible)
+  [[ $layout == *'"Conversion Tables"'* ]] || fail "the exported menu lacks the suite's entries: $layout"
+  has_strip && fail "a click mapped the strip window"
+  xdotool mousemove "$x" "$y" click 3
+  sleep 0.5
+  # CountDown Timers, then Conversion Tables: Calendar is hidden.
+  xdotool key Down Down Return
+  wait_for 5 converts || fail "Conversion Tables from the right-click menu did not open its window"
   kill -TERM "$suite"
   ends_cleanly
   ;;

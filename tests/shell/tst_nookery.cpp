@@ -75,6 +75,9 @@ private slots:
     void dailyCheckOpensRemindersAtTheMinute();
     void trayEvents_data();
     void trayEvents();
+    void trayMenuIsTheFileMenuAsShown();
+    void lateTrayHost_data();
+    void lateTrayHost();
     void exitRemovesTrayAndAsksToQuit();
     void failingStoreShowsNumberedMessages();
     void failedStartStepsMakeTheNextStartShowTheWindow_data();
@@ -351,6 +354,113 @@ void tst_Nookery::trayEvents()
     f.tray().send(Tray::Event(event));
     QCOMPARE(w.mnubar()->isVisible(), pops);
     w.mnubar()->hide();
+}
+
+// Visible entries of a menu, sub-menus as "Caption[entry, entry]", separators as "-".
+static QStringList shownEntries(const QMenu *menu)
+{
+    QStringList out;
+    for (QAction *a : menu->actions()) {
+        if (!a->isVisible())
+            continue;
+        if (a->isSeparator())
+            out << QStringLiteral("-");
+        else if (a->menu())
+            out << a->text() + u'[' + shownEntries(a->menu()).join(QStringLiteral(", ")) + u']';
+        else
+            out << a->text();
+    }
+    return out;
+}
+
+void tst_Nookery::trayMenuIsTheFileMenuAsShown()
+{
+    Fixture f;
+    f.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"), QStringLiteral("checked"));
+    f.store().save(OtherPrograms, QStringLiteral("Program 3 label"), QStringLiteral("Editor"));
+    Nookery &w = f.load();
+    QVERIFY(f.tray().menu);
+    QCOMPARE(f.tray().menu, w.mnubar());
+    QCOMPARE(f.tray().menu->title(), QStringLiteral("&File"));
+    const QStringList expected = {
+        QStringLiteral(
+            "CountDown Timers[&CountDown, Count&Up, &Date CountDown, &Fullscreen CountDown]"),
+        QStringLiteral("Conversion Tables"),
+        QStringLiteral("Reminders"),
+        QStringLiteral("Startup List"),
+        QStringLiteral("Sticky Notes"),
+        QStringLiteral("-"),
+        QStringLiteral("Other Programs[Editor, -, Calculator, Screen Saver]"),
+        QStringLiteral("-"),
+        QStringLiteral("Options"),
+        QStringLiteral("Help"),
+        QStringLiteral("About"),
+        QStringLiteral("-"),
+        QStringLiteral("Exit")};
+    QCOMPARE(shownEntries(f.tray().menu), expected);
+    // The options dialog's push reaches the tray's menu as well.
+    f.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"), QStringLiteral("unchecked"));
+    w.optionsChanged();
+    QVERIFY(shownEntries(f.tray().menu).contains(QStringLiteral("Calendar")));
+
+    // A host that showed the menu itself for a right click gets no second pop-up.
+    QSignalSpy shows(w.mnubar(), &QMenu::aboutToShow);
+    w.mnubar()->popup(QPoint(10, 10));
+    f.tray().send(Tray::Event::RightRelease);
+    QCOMPARE(shows.size(), 1);
+    w.mnubar()->hide();
+}
+
+void tst_Nookery::lateTrayHost_data()
+{
+    QTest::addColumn<QString>("runFromTray");
+    QTest::addColumn<int>("hostAt");    // seconds after start; -1: never
+    QTest::addColumn<int>("clockJump"); // seconds the clock is set back at 60 s
+    QTest::addColumn<bool>("waits");
+    QTest::addColumn<bool>("endsInTray");
+    QTest::newRow("host from the start") << "checked" << 0 << 0 << false << true;
+    QTest::newRow("host 2 s late") << "checked" << 2 << 0 << true << true;
+    QTest::newRow("host at 4:58") << "checked" << 298 << 0 << true << true;
+    QTest::newRow("host after 5 min") << "checked" << 302 << 0 << true << false;
+    QTest::newRow("no host ever") << "checked" << -1 << 0 << true << false;
+    QTest::newRow("clock set back") << "checked" << 100 << 3600 << true << false;
+    QTest::newRow("strip chosen") << "unchecked" << 2 << 0 << false << false;
+}
+
+void tst_Nookery::lateTrayHost()
+{
+    QFETCH(QString, runFromTray);
+    QFETCH(int, hostAt);
+    QFETCH(int, clockJump);
+    QFETCH(bool, waits);
+    QFETCH(bool, endsInTray);
+    Fixture f;
+    f.store().save(OtherPrograms, QStringLiteral("Run From Tray"), runFromTray);
+    f.platform.trayAvailable = hostAt == 0;
+    f.clock.set(QDateTime(QDate(2026, 12, 8), QTime(8, 0, 0)));
+    Nookery &w = f.load();
+    QCOMPARE(w.TrayWait.isActive(), waits);
+    QCOMPARE(w.isVisible(), hostAt != 0 || runFromTray != u"checked");
+
+    // The timer's ticks, every 2 s, for ten minutes or until it stops.
+    for (int t = 2; t <= 600 && w.TrayWait.isActive(); t += 2) {
+        f.clock.advance(t == 60 ? 2 - clockJump : 2);
+        if (hostAt > 0 && t >= hostAt)
+            f.tray().available = true;
+        w.TrayWait_Timer();
+    }
+    QVERIFY(!w.TrayWait.isActive());
+    QCOMPARE(w.trayMode(), endsInTray);
+    QCOMPARE(f.tray().shown, endsInTray);
+    QCOMPARE(w.isVisible(), !endsInTray);
+    QCOMPARE(f.tray().adds, endsInTray ? 1 : 0);
+    if (endsInTray) {
+        QCOMPARE(f.tray().tip, QStringLiteral("Nookery 7.0"));
+        f.tray().send(Tray::Event::LeftRelease);
+        QVERIFY(w.mnubar()->isVisible());
+        w.mnubar()->hide();
+    }
+    QVERIFY(f.platform.messageBoxes.shown.isEmpty());
 }
 
 void tst_Nookery::exitRemovesTrayAndAsksToQuit()

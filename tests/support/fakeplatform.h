@@ -121,6 +121,7 @@ public:
     bool shown = false;
     QString tip;
     int adds = 0;
+    QMenu *menu = nullptr;
 
     bool isAvailable() const override { return available; }
     void add(const QIcon &, const QString &t) override
@@ -130,6 +131,7 @@ public:
         tip = t;
     }
     void remove() override { shown = false; }
+    void setMenu(QMenu *m) override { menu = m; }
     void send(Event e) { emit mouseEvent(e); }
 };
 
