@@ -1,6 +1,7 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "timers/countdown.h"
 
 namespace nookery {
 
@@ -9,6 +10,10 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::CountDown,
+         [](const ToolContext &c) {
+             return new CountDown(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
     };
 }
 
