@@ -2,6 +2,7 @@
 
 #include "convert/convert.h"
 #include "timers/countdown.h"
+#include "timers/countup.h"
 
 namespace nookery {
 
@@ -14,6 +15,7 @@ ToolFactories toolFactories()
          [](const ToolContext &c) {
              return new CountDown(c.store, c.clock, c.platform, c.suite, c.startFolder);
          }},
+        {Tool::CountUp, [](const ToolContext &c) { return new CountUp(c.clock, c.suite); }},
     };
 }
 
