@@ -1,6 +1,7 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "timers/countdate.h"
 #include "timers/countdown.h"
 #include "timers/countup.h"
 
@@ -14,6 +15,10 @@ ToolFactories toolFactories()
         {Tool::CountDown,
          [](const ToolContext &c) {
              return new CountDown(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::CountDate,
+         [](const ToolContext &c) {
+             return new CountDate(c.store, c.clock, c.platform, c.suite, c.startFolder);
          }},
         {Tool::CountUp, [](const ToolContext &c) { return new CountUp(c.clock, c.suite); }},
     };
