@@ -3,6 +3,7 @@
 #include "convert/convert.h"
 #include "timers/countdate.h"
 #include "timers/countdown.h"
+#include "timers/countfull.h"
 #include "timers/countup.h"
 
 namespace nookery {
@@ -19,6 +20,10 @@ ToolFactories toolFactories()
         {Tool::CountDate,
          [](const ToolContext &c) {
              return new CountDate(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::CountFull,
+         [](const ToolContext &c) {
+             return new CountFull(c.store, c.clock, c.platform, c.suite, c.startFolder);
          }},
         {Tool::CountUp, [](const ToolContext &c) { return new CountUp(c.clock, c.suite); }},
     };
