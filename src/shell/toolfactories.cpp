@@ -1,6 +1,10 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "timers/countdate.h"
+#include "timers/countdown.h"
+#include "timers/countfull.h"
+#include "timers/countup.h"
 
 namespace nookery {
 
@@ -9,6 +13,19 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::CountDown,
+         [](const ToolContext &c) {
+             return new CountDown(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::CountDate,
+         [](const ToolContext &c) {
+             return new CountDate(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::CountFull,
+         [](const ToolContext &c) {
+             return new CountFull(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::CountUp, [](const ToolContext &c) { return new CountUp(c.clock, c.suite); }},
     };
 }
 

@@ -1,0 +1,154 @@
+#include "timers/timerwidgets.h"
+
+#include "common/failure.h"
+#include "common/twips.h"
+#include "platform/platform.h"
+#include "timers/wavefile.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+
+namespace nookery::timerwidgets {
+
+namespace {
+const char *const DesignPoints = "nookeryDesignPoints";
+}
+
+QAction *menuAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &key)
+{
+    QAction *a = menu->addAction(text);
+    a->setObjectName(name);
+    if (!key.isEmpty())
+        a->setShortcut(key);
+    return a;
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                   twipsToPixels(height));
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+void setDesignPointSize(QLabel *label, int points)
+{
+    label->setProperty(DesignPoints, points);
+    QFont f = label->font();
+    f.setPointSize(points);
+    label->setFont(f);
+}
+
+QLabel *digitLabel(QWidget *parent, const QString &name, const QString &text, const QColor &colour,
+                   Qt::Alignment alignment, int points)
+{
+    QLabel *l = label(parent, name, QString());
+    QFont f(DigitFamily.toString());
+    f.setBold(true);
+    l->setFont(f);
+    setDesignPointSize(l, points);
+    l->setAlignment(alignment | Qt::AlignVCenter);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    l->setText(text);
+    return l;
+}
+
+void setFittedText(QLabel *label, const QString &text)
+{
+    const int design = label->property(DesignPoints).toInt();
+    QFont f = label->font();
+    if (design > 0) {
+        int points = design;
+        f.setPointSize(points);
+        const int room = label->contentsRect().width();
+        while (points > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+            f.setPointSize(--points);
+        if (f != label->font())
+            label->setFont(f);
+    }
+    label->setText(text);
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text,
+                    const QString &toolTip)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    if (!toolTip.isEmpty())
+        b->setToolTip(toolTip);
+    return b;
+}
+
+QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pageStep)
+{
+    auto *s = new QScrollBar(Qt::Horizontal, parent);
+    s->setObjectName(name);
+    s->setRange(0, maximum);
+    s->setSingleStep(1);
+    s->setPageStep(pageStep);
+    // The arrow keys are how the time is set without a mouse.
+    s->setFocusPolicy(Qt::StrongFocus);
+    return s;
+}
+
+QTimer *timer(QObject *parent, const QString &name, int intervalMs)
+{
+    auto *t = new QTimer(parent);
+    t->setObjectName(name);
+    t->setInterval(intervalMs);
+    return t;
+}
+
+Qt::WindowFlags timerWindowFlags(bool minimise)
+{
+    Qt::WindowFlags f = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint;
+    if (minimise)
+        f |= Qt::WindowMinimizeButtonHint;
+    return f;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+void playAlarm(Platform &platform, const QDir &startFolder, const QString &stored)
+{
+    platform.sound().play(resolveWaveFile(startFolder, stored));
+}
+
+bool saveOrTell(Platform &platform, const QString &what, const std::function<void()> &write)
+{
+    try {
+        write();
+        return true;
+    } catch (const IoError &) {
+        platform.messages().information(suiteTitle(),
+                                        what + QStringLiteral(" could not be saved."));
+        return false;
+    }
+}
+
+} // namespace nookery::timerwidgets
