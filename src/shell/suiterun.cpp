@@ -1,6 +1,7 @@
 #include "shell/suiterun.h"
 
 #include "common/clock.h"
+#include "platform/contexthelp.h"
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -14,8 +15,10 @@ struct SuiteRun::Parts
 {
     Parts(const QDir &startFolder, const QString &settingsFile)
         : store(settingsFile), tools(store, clock, platform, startFolder),
-          window(store, clock, platform, tools, startFolder)
+          window(store, clock, platform, tools, startFolder),
+          contextHelp([this](int topic) { tools.showHelpTopic(topic); })
     {
+        qApp->installEventFilter(&contextHelp);
     }
 
     SystemClock clock;
@@ -23,6 +26,7 @@ struct SuiteRun::Parts
     SettingsStore store;
     ToolWindows tools;
     Nookery window;
+    ContextHelp contextHelp;
 };
 
 SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)
