@@ -1,6 +1,8 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "shell/aboutform.h"
+#include "shell/updateolder.h"
 
 namespace nookery {
 
@@ -9,6 +11,11 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::About, [](const ToolContext &c) { return new aboutform(c.platform, c.suite); }},
+        {Tool::UpdateOlder,
+         [](const ToolContext &c) {
+             return new UpdateOlder(c.store, c.platform, c.suite, c.startFolder);
+         }},
     };
 }
 
