@@ -6,6 +6,9 @@
 # tray:    a real tray host; the icon is embedded, no window is mapped, a click on the icon
 #          opens the menu, SIGTERM ends the suite with exit code 0.
 # exitkey: F12 in the strip window ends the suite with exit code 0.
+# help:    F1 in the strip window maps the help viewer on the contents; F1 on a highlighted
+#          menu entry shows that entry's topic; "About" maps the about box, and its icon the
+#          upgrade dialog.
 set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
@@ -54,7 +57,7 @@ if [ "$case_name" = tray ]; then
 fi
 
 settings="$work/config/Quillane Software/Nookery.ini"
-if [ "$case_name" = exitkey ]; then
+if [ "$case_name" = exitkey ] || [ "$case_name" = help ]; then
   mkdir -p "$(dirname "$settings")"
   printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings"
 fi
@@ -122,6 +125,33 @@ exitkey)
   w=$(top_level_strips | head -n1)
   xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
   xdotool key --window "$w" F12
+  ends_cleanly
+  ;;
+help)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+  # The menu opened from the keyboard highlights its first entry, "CountDown Timers": F1
+  # shows that entry's topic, not the one of the menu's own F1 entry, "Help".
+  xdotool key --window "$w" alt+f
+  sleep 0.3
+  xdotool key F1
+  wait_for 10 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F1
+  wait_for 10 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" alt+f
+  sleep 0.3
+  # Nine entries down from the first: "About".
+  xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Return
+  wait_for 10 mapped '^About Nookery$' || fail "About did not map the about box"
+  about=$(xdotool search --onlyvisible --name '^About Nookery$' | head -n1)
+  read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
+  xdotool mousemove "$x" "$y" click 1
+  wait_for 10 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
+  kill -TERM "$suite"
   ends_cleanly
   ;;
 *)
