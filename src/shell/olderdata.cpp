@@ -143,55 +143,92 @@ template <typename F> void OlderDataUpgrade::step(F &&operation)
         m_after(m_step);
 }
 
+namespace {
+
+// The user's date rules, looked up once per conversion rather than once per record.
+struct DateRules
+{
+    bool dayFirst = localeDayFirst();
+    QString separator = localeDateSeparator();
+    QRegularExpression shape{
+        QStringLiteral("^(\\d{1,2})%1(\\d{1,2})%1(\\d{1,2}|\\d{4})$")
+            .arg(QStringLiteral("[/.\\-") + QRegularExpression::escape(separator) + u']')};
+
+    std::optional<QDate> read(const QByteArray &olderField) const
+    {
+        qsizetype from = 0;
+        qsizetype to = olderField.size();
+        const auto blankOrNul = [](char c) { return c == ' ' || c == '\0'; };
+        while (from < to && blankOrNul(olderField.at(from)))
+            ++from;
+        while (to > from && blankOrNul(olderField.at(to - 1)))
+            --to;
+        const QRegularExpressionMatch m =
+            shape.match(fromWindows1252(olderField.mid(from, to - from)));
+        if (!m.hasMatch())
+            return std::nullopt;
+        const int first = m.capturedView(1).toInt();
+        const int second = m.capturedView(2).toInt();
+        int year = m.capturedView(3).toInt();
+        if (m.capturedLength(3) <= 2)
+            year += year < 30 ? 2000 : 1900;
+        int day = dayFirst ? first : second;
+        int month = dayFirst ? second : first;
+        if (month > 12)
+            std::swap(day, month);
+        const QDate date(year, month, day);
+        if (!date.isValid())
+            return std::nullopt;
+        return date;
+    }
+
+    // Month first, four-digit year, as the reminders store their dates.
+    QByteArray convertDate(const QByteArray &olderField) const
+    {
+        if (const std::optional<QDate> date = read(olderField))
+            return toFixedField(formatDatePattern(*date, QStringLiteral("mm/dd/yyyy")),
+                                current::Date.width);
+        return padded(olderField, current::Date.width);
+    }
+
+    QByteArray convertRecord(const QByteArray &record) const
+    {
+        QByteArray out;
+        out.reserve(current::RecordLength);
+        out += padded(field(record, older::Text), current::Text.width);
+        out += QByteArray(current::Reserved.width, ' ');
+        out += field(record, older::ShowYears);
+        out += field(record, older::Frequency);
+        out += convertDate(field(record, older::Date));
+        return out;
+    }
+
+    QByteArray convertWhole(const QByteArray &old) const
+    {
+        const qsizetype whole = old.size() / older::RecordLength;
+        QByteArray out;
+        out.reserve(whole * current::RecordLength);
+        for (qsizetype i = 0; i < whole; ++i)
+            out += convertRecord(old.mid(i * older::RecordLength, older::RecordLength));
+        return out;
+    }
+};
+
+} // namespace
+
 std::optional<QDate> OlderDataUpgrade::readOlderDate(const QByteArray &olderField)
 {
-    QByteArray bytes = olderField;
-    const auto blankOrNul = [](char c) { return c == ' ' || c == '\0'; };
-    while (!bytes.isEmpty() && blankOrNul(bytes.front()))
-        bytes.remove(0, 1);
-    while (!bytes.isEmpty() && blankOrNul(bytes.back()))
-        bytes.chop(1);
-    const QString text = fromWindows1252(bytes);
-    const QString sep =
-        QStringLiteral("[/.\\-") + QRegularExpression::escape(localeDateSeparator()) + u']';
-    const QRegularExpression shape(
-        QStringLiteral("^(\\d{1,2})%1(\\d{1,2})%1(\\d{1,2}|\\d{4})$").arg(sep));
-    const QRegularExpressionMatch m = shape.match(text);
-    if (!m.hasMatch())
-        return std::nullopt;
-    const int first = m.captured(1).toInt();
-    const int second = m.captured(2).toInt();
-    int year = m.captured(3).toInt();
-    if (m.captured(3).size() <= 2)
-        year += year < 30 ? 2000 : 1900;
-    int day = localeDayFirst() ? first : second;
-    int month = localeDayFirst() ? second : first;
-    if (month > 12)
-        std::swap(day, month);
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+    return DateRules().read(olderField);
 }
 
 QByteArray OlderDataUpgrade::convertDate(const QByteArray &olderField)
 {
-    if (const std::optional<QDate> date = readOlderDate(olderField))
-        return toFixedField(formatDatePattern(*date, QStringLiteral("mm/dd/yyyy")),
-                            current::Date.width);
-    return padded(olderField, current::Date.width);
+    return DateRules().convertDate(olderField);
 }
 
 QByteArray OlderDataUpgrade::convertRecord(const QByteArray &record)
 {
-    QByteArray out;
-    out.reserve(current::RecordLength);
-    out += padded(field(record, older::Text), current::Text.width);
-    out += QByteArray(current::Reserved.width, ' ');
-    out += field(record, older::ShowYears);
-    out += field(record, older::Frequency);
-    out += convertDate(field(record, older::Date));
-    return out;
+    return DateRules().convertRecord(record);
 }
 
 bool OlderDataUpgrade::readsAsCurrentLayout(const QByteArray &bytes)
@@ -299,10 +336,7 @@ void OlderDataUpgrade::convertReminders(Report &report)
         report.fragmentBytes = old.size();
         return;
     }
-    QByteArray converted;
-    converted.reserve(whole * current::RecordLength);
-    for (qsizetype i = 0; i < whole; ++i)
-        converted += convertRecord(old.mid(i * older::RecordLength, older::RecordLength));
+    const QByteArray converted = DateRules().convertWhole(old);
     report.fragmentBytes = old.size() % older::RecordLength;
 
     const QString temporary = dir.filePath(TemporaryName);
