@@ -18,6 +18,7 @@ public:
     void showHelpContents() override {}
     void showHelpTopic(int) override {}
     void optionsSaved() override {}
+    bool isOpen(Tool) const override { return false; }
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/version.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -8,7 +10,7 @@ namespace nookery {
 // The window title every message box of the suite carries.
 inline const QString &suiteTitle()
 {
-    static const QString title = QStringLiteral("Nookery 7.0");
+    static const QString title = QStringLiteral("Nookery ") + QString::fromUtf16(SuiteVersion);
     return title;
 }
 

@@ -21,6 +21,8 @@ public:
     // The options dialog saved: the main window and every open tool window re-read the
     // store. No window is made for it.
     virtual void optionsSaved() = 0;
+    // Whether the tool's window is open now.
+    virtual bool isOpen(Tool tool) const = 0;
 };
 
 } // namespace nookery

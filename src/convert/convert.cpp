@@ -1,5 +1,6 @@
 #include "convert/convert.h"
 
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "convert/converter.h"
 #include "convert/numberformat.h"
@@ -29,7 +30,6 @@ namespace {
 
 constexpr int WindowHeightTwips = 6690;
 constexpr int WindowWidthTwips = 11400;
-constexpr int HelpTopic = 220;
 constexpr int OptionsPage = 3; // the conversion-tables page
 
 QString indexed(const QString &name, int index)
@@ -421,7 +421,7 @@ void convert::menuhelp1_Click()
 
 void convert::menuhelp2_Click()
 {
-    m_suite.showHelpTopic(HelpTopic);
+    m_suite.showHelpTopic(helpcontext::Convert);
 }
 
 void convert::menuhelp3_Click()

@@ -1,5 +1,7 @@
 #include "platform/desktopdialogs.h"
 
+#include "platform/helpviewer.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -53,9 +55,20 @@ bool DesktopCommonDialog::ShowPrinter(QPrinter &printer, int)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DesktopCommonDialog::ShowHelp(int, int)
+DesktopCommonDialog::DesktopCommonDialog() = default;
+
+// The help window ends with the suite.
+DesktopCommonDialog::~DesktopCommonDialog()
 {
-    // The suite's help viewer comes with the help document; until then help shows nothing.
+    delete m_help.data();
+}
+
+void DesktopCommonDialog::ShowHelp(int command, int contextNumber)
+{
+    // Made on the first request, so the document costs nothing at start.
+    if (!m_help)
+        m_help = new HelpViewer;
+    m_help->showRequest(HelpFile, command, contextNumber);
 }
 
 } // namespace nookery

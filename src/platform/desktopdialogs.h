@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/helpviewer.h"
 #include "platform/messageboxes.h"
 
+#include <QPointer>
 
 namespace nookery {
 
@@ -16,11 +18,19 @@ public:
 class DesktopCommonDialog final : public CommonDialog
 {
 public:
+    DesktopCommonDialog();
+    ~DesktopCommonDialog() override;
     QString ShowOpen(const OpenRequest &request) override;
     std::optional<QColor> ShowColor(const QColor &initial, int flags) override;
     std::optional<QFont> ShowFont(const QFont &initial, int flags) override;
     bool ShowPrinter(QPrinter &printer, int flags) override;
     void ShowHelp(int command, int contextNumber) override;
+
+    // The help window once a request made it, else nullptr.
+    HelpViewer *helpViewer() const { return m_help; }
+
+private:
+    QPointer<HelpViewer> m_help;
 };
 
 } // namespace nookery

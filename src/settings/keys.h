@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/version.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -79,7 +81,7 @@ inline constexpr Key RunFromTray{section::OtherPrograms, u"Run From Tray", E::Fl
 inline constexpr Key StartupMenu{section::OtherPrograms, u"Startup Menu", E::Flag};
 inline constexpr Key ProgramLabel{section::OtherPrograms, u"Program %1 label"}; // 1..5
 inline constexpr Key ProgramPath{section::OtherPrograms, u"Program %1 path"};   // 1..5
-inline constexpr Key Version{section::OtherPrograms, u"Version", E::Text, W::Seed, u"7.0"};
+inline constexpr Key Version{section::OtherPrograms, u"Version", E::Text, W::Seed, SuiteVersion};
 inline constexpr Key Ask42{section::OtherPrograms, u"Ask42", E::Flag};
 
 // "Calendar"

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/failure.h"
+#include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/twips.h"
 #include "platform/platform.h"
@@ -22,9 +23,6 @@ namespace nookery {
 
 namespace {
 
-// The help topic of the suite's contents.
-constexpr int ContentsTopic = 200;
-
 // A panel started together with the suite at login comes up within this time; later than
 // that the strip stays, and nothing is checked any more.
 constexpr qint64 TrayWaitSeconds = 300;
@@ -33,6 +31,36 @@ constexpr int TrayWaitInterval = 2000;
 QString str(const char16_t *s)
 {
     return QString::fromUtf16(s);
+}
+
+// F1 on a highlighted entry or button shows its tool's topic; the rest show the contents.
+void assignHelpContexts(QMainWindow *window)
+{
+    using namespace helpcontext;
+    static const std::pair<const char *, int> topics[] = {
+        {"menucountdown", CountDown},        {"submenuCountDown", CountDown},
+        {"ToolCountDown", CountDown},        {"submenuCountUp", CountUp},
+        {"ToolCountUp", CountUp},            {"submenuCountDate", CountDate},
+        {"ToolDateCountDown", CountDate},    {"submenuCountFull", CountFull},
+        {"ToolFullScreenCountDown", CountFull}, {"menucalendar", Calendar},
+        {"ToolCalendar", Calendar},          {"menuconvert", Convert},
+        {"ToolConversionTables", Convert},   {"menureminders", Reminders},
+        {"ToolReminders", Reminders},        {"menustartup", StartupList},
+        {"ToolStartupList", StartupList},    {"menunote", StickyNotes},
+        {"ToolStickyNotes", StickyNotes},    {"menuother", OtherPrograms},
+        {"menuprog1", OtherPrograms},        {"menuprog2", OtherPrograms},
+        {"menuprog3", OtherPrograms},        {"menuprog4", OtherPrograms},
+        {"menuprog5", OtherPrograms},        {"menucalc", OtherPrograms},
+        {"menusaver", OtherPrograms},        {"menuoptions", Options},
+        {"ToolOptions", Options},            {"menucontents", Contents},
+        {"ToolHelp", Contents},              {"menuabout", Contents},
+        {"menuexit", Contents},              {"ToolExit", Contents},
+    };
+    set(window, Contents);
+    for (const auto &[name, topic] : topics) {
+        for (QAction *action : window->findChildren<QAction *>(QLatin1String(name)))
+            set(action, topic);
+    }
 }
 
 } // namespace
@@ -55,6 +83,7 @@ Nookery::Nookery(SettingsStore &store, Clock &clock, Platform &platform, Suite &
     buildMenuAndToolBar();
     // The same menu, so the visibility options and LoadMenu reach the tray's menu too.
     m_tray->setMenu(m_mnubar);
+    assignHelpContexts(this);
     connectHandlers();
 }
 
@@ -369,7 +398,12 @@ void Nookery::menuoptions_Click()
 
 void Nookery::menucontents_Click()
 {
-    trapped(30, [this] { m_platform.dialogs().ShowHelp(CommonDialog::HelpContext, ContentsTopic); });
+    trapped(30, [this] {
+        CommonDialog &dialog = m_platform.dialogs();
+        // A tool's "Help Topics" may have left the other spelling; this request names its own.
+        dialog.HelpFile = QStringLiteral("Nookery.hlp");
+        dialog.ShowHelp(CommonDialog::HelpContext, helpcontext::Contents);
+    });
 }
 
 void Nookery::menuprog_Click(int n)

@@ -1,6 +1,7 @@
 #include "shell/suiterun.h"
 
 #include "common/clock.h"
+#include "platform/contexthelp.h"
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -15,8 +16,10 @@ struct SuiteRun::Parts
           std::unique_ptr<Platform> desktop, ToolFactories factories)
         : platform(std::move(desktop)), store(settingsFile),
           tools(store, clock, *platform, startFolder, std::move(factories)),
-          window(store, clock, *platform, tools, startFolder)
+          window(store, clock, *platform, tools, startFolder),
+          contextHelp([this](int topic) { tools.showHelpTopic(topic); })
     {
+        qApp->installEventFilter(&contextHelp);
     }
 
     SystemClock clock;
@@ -24,6 +27,7 @@ struct SuiteRun::Parts
     SettingsStore store;
     ToolWindows tools;
     Nookery window;
+    ContextHelp contextHelp;
 };
 
 SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)

@@ -1,6 +1,8 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "shell/aboutform.h"
+#include "shell/updateolder.h"
 #include "timers/countdate.h"
 #include "timers/countdown.h"
 #include "timers/countfull.h"
@@ -26,6 +28,11 @@ ToolFactories toolFactories()
              return new CountFull(c.store, c.clock, c.platform, c.suite, c.startFolder);
          }},
         {Tool::CountUp, [](const ToolContext &c) { return new CountUp(c.clock, c.suite); }},
+        {Tool::About, [](const ToolContext &c) { return new aboutform(c.platform, c.suite); }},
+        {Tool::UpdateOlder,
+         [](const ToolContext &c) {
+             return new UpdateOlder(c.store, c.platform, c.suite, c.startFolder);
+         }},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "shell/toolwindows.h"
 
+#include "common/helpcontext.h"
 #include "common/toolwindow.h"
 #include "platform/platform.h"
 
@@ -31,6 +32,8 @@ QWidget *ToolWindows::present(Tool tool)
             return nullptr;
         }
         slot->setAttribute(Qt::WA_DeleteOnClose);
+        if (!helpcontext::of(slot))
+            helpcontext::set(slot, toolHelpContext(tool));
     }
     QWidget *window = slot;
     if (window->isMinimized())
@@ -90,14 +93,38 @@ void ToolWindows::optionsSaved()
     }
 }
 
+// Each request names the help file as the older windows did; the viewer takes both spellings.
 void ToolWindows::showHelpContents()
 {
-    m_context.platform.dialogs().ShowHelp(CommonDialog::HelpTopics, 0);
+    CommonDialog &dialog = m_context.platform.dialogs();
+    dialog.HelpFile = QStringLiteral("Nookery.hlp");
+    dialog.ShowHelp(CommonDialog::HelpTopics, 0);
 }
 
 void ToolWindows::showHelpTopic(int contextNumber)
 {
-    m_context.platform.dialogs().ShowHelp(CommonDialog::HelpContext, contextNumber);
+    CommonDialog &dialog = m_context.platform.dialogs();
+    dialog.HelpFile = QStringLiteral("nookery.hlp");
+    dialog.ShowHelp(CommonDialog::HelpContext, contextNumber);
+}
+
+int toolHelpContext(Tool tool)
+{
+    switch (tool) {
+    case Tool::CountDown: return helpcontext::CountDown;
+    case Tool::CountUp: return helpcontext::CountUp;
+    case Tool::CountDate: return helpcontext::CountDate;
+    case Tool::CountFull: return helpcontext::CountFull;
+    case Tool::Calendar: return helpcontext::Calendar;
+    case Tool::Convert: return helpcontext::Convert;
+    case Tool::Reminders: return helpcontext::Reminders;
+    case Tool::StartupList: return helpcontext::StartupList;
+    case Tool::StickyNotes: return helpcontext::StickyNotes;
+    case Tool::Options: return helpcontext::Options;
+    case Tool::About: return helpcontext::Contents;
+    case Tool::UpdateOlder: return helpcontext::UpdateOlder;
+    }
+    return helpcontext::Contents;
 }
 
 } // namespace nookery

@@ -30,6 +30,10 @@ using ToolFactories = QHash<Tool, ToolFactory>;
 // One row per tool that has a window; a tool without a row opens nothing.
 ToolFactories toolFactories();
 
+// The help topic of a tool's window: F1 in it shows this topic unless the window or the
+// focused control names another.
+int toolHelpContext(Tool tool);
+
 // Owns the tool windows and opens them for the rest of the suite. Each window is made on
 // first use; closing it unloads it, and the next open makes a fresh one, as a window that
 // was closed starts again from its design state.
@@ -45,6 +49,7 @@ public:
     void showHelpContents() override;
     void showHelpTopic(int contextNumber) override;
     void optionsSaved() override;
+    bool isOpen(Tool tool) const override { return window(tool) != nullptr; }
 
     // The main window re-reads its menu and tool bar visibility when the options are saved.
     void setMainWindowOptionsHook(std::function<void()> hook) { m_mainWindowHook = std::move(hook); }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real binary on a private X server.
-#   e2e.sh strip|tray|latetray|sni|exitkey NOOKERY TRAYOWNER
+#   e2e.sh strip|tray|latetray|sni|exitkey|help NOOKERY TRAYOWNER
 # strip:    no tray host; the strip window is mapped at the top-left, the store is seeded,
 #           SIGTERM ends the suite at once with exit code 0.
 # tray:     a real XEmbed tray host; the icon is embedded, no window is mapped, a right and a
@@ -12,6 +12,9 @@
 #           left click opens the suite's menu, a right click the host's rendering of the same
 #           menu (the visibility options applied), from which "Conversion Tables" opens.
 # exitkey:  F12 in the strip window ends the suite with exit code 0.
+# help:     F1 in the strip window maps the help viewer on the contents; F1 on a highlighted
+#           menu entry shows that entry's topic; "About" maps the about box, and its icon the
+#           upgrade dialog.
 # A program the check needs that is not installed skips it (exit code 77; see needs.sh).
 set -uo pipefail
 case_name=$1
@@ -91,7 +94,7 @@ fi
 settings="$work/config/Quillane Software/Nookery.ini"
 mkdir -p "$(dirname "$settings")"
 case $case_name in
-exitkey) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
+exitkey | help) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
 # Calendar hidden: the host's menu must leave it out too.
 sni) printf '[Calendar]\nMenu=checked\n' >"$settings" ;;
 esac
@@ -227,6 +230,33 @@ exitkey)
   w=$(top_level_strips | head -n1)
   xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
   xdotool key --window "$w" F12
+  ends_cleanly
+  ;;
+help)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+  # The menu opened from the keyboard highlights its first entry, "CountDown Timers": F1
+  # shows that entry's topic, not the one of the menu's own F1 entry, "Help".
+  xdotool key --window "$w" alt+f
+  sleep 0.3
+  xdotool key F1
+  wait_for 10 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F1
+  wait_for 10 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" alt+f
+  sleep 0.3
+  # Nine entries down from the first: "About".
+  xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Return
+  wait_for 10 mapped '^About Nookery$' || fail "About did not map the about box"
+  about=$(xdotool search --onlyvisible --name '^About Nookery$' | head -n1)
+  read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
+  xdotool mousemove "$x" "$y" click 1
+  wait_for 10 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
+  kill -TERM "$suite"
   ends_cleanly
   ;;
 *)

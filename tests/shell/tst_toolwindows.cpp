@@ -147,7 +147,8 @@ void tst_ToolWindows::helpGoesThroughTheSharedDialog()
     Fixture f;
     f.tools.showHelpTopic(220);
     f.tools.showHelpContents();
-    QCOMPARE(f.platform.dialog.calls, (QStringList{QStringLiteral("help Nookery.hlp 1 220"),
+    // Topic requests spell the file "nookery.hlp", the topics list "Nookery.hlp".
+    QCOMPARE(f.platform.dialog.calls, (QStringList{QStringLiteral("help nookery.hlp 1 220"),
                                                    QStringLiteral("help Nookery.hlp 15 0")}));
 }
 

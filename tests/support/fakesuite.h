@@ -12,12 +12,15 @@ class FakeSuite final : public Suite
 {
 public:
     QStringList calls;
+    // The tools whose window counts as open.
+    QList<Tool> open;
 
     void show(Tool tool) override { calls << QStringLiteral("show ") + toolName(tool); }
     void showOptions(int page) override { calls << QStringLiteral("options %1").arg(page); }
     void showHelpContents() override { calls << QStringLiteral("help contents"); }
     void showHelpTopic(int n) override { calls << QStringLiteral("help %1").arg(n); }
     void optionsSaved() override { calls << QStringLiteral("options saved"); }
+    bool isOpen(Tool tool) const override { return open.contains(tool); }
 
     static QString toolName(Tool tool)
     {

@@ -1,0 +1,228 @@
+#include "common/helpcontext.h"
+#include "platform/desktopdialogs.h"
+#include "platform/helpdocument.h"
+#include "platform/helpviewer.h"
+#include "support/windows.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace nookery;
+
+class tst_HelpViewer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void documentAnswersEveryNumber();
+    void everyLinkLandsAndContentsReachEveryTopic();
+    void requests_data();
+    void requests();
+    void searchFindsTopicsHoldingEveryWord_data();
+    void searchFindsTopicsHoldingEveryWord();
+    void linksAndHistory();
+    void oneViewerServesEveryRequest();
+    void reachableFromModalDialog();
+
+private:
+    static QRegularExpression linkPattern()
+    {
+        return QRegularExpression(QStringLiteral("href=\"#(\\d+)\""));
+    }
+};
+
+void tst_HelpViewer::cleanup()
+{
+    NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS();
+}
+
+void tst_HelpViewer::documentAnswersEveryNumber()
+{
+    const HelpDocument doc = HelpDocument::load();
+    QVERIFY2(doc.isValid(), qPrintable(doc.error()));
+    for (int number : helpcontext::All) {
+        const HelpTopic *topic = doc.topic(number);
+        QVERIFY2(topic, qPrintable(QString::number(number)));
+        QVERIFY(!topic->title.isEmpty());
+        const qsizetype words = topic->text.split(u' ', Qt::SkipEmptyParts).size();
+        QVERIFY2(words >= 60, qPrintable(QStringLiteral("%1: %2 words").arg(number).arg(words)));
+    }
+    // Extra topics are numbered from 280 and have a title too.
+    for (const HelpTopic &t : doc.topics()) {
+        const bool listed = std::find(std::begin(helpcontext::All), std::end(helpcontext::All),
+                                      t.number) != std::end(helpcontext::All);
+        QVERIFY2(listed || t.number >= 280, qPrintable(QString::number(t.number)));
+    }
+}
+
+void tst_HelpViewer::everyLinkLandsAndContentsReachEveryTopic()
+{
+    const HelpDocument doc = HelpDocument::load();
+    QSet<int> fromContents;
+    for (const HelpTopic &t : doc.topics()) {
+        auto links = linkPattern().globalMatch(t.html);
+        while (links.hasNext()) {
+            const int target = links.next().captured(1).toInt();
+            QVERIFY2(doc.topic(target),
+                     qPrintable(QStringLiteral("%1 -> %2").arg(t.number).arg(target)));
+            if (t.number == helpcontext::Contents)
+                fromContents << target;
+        }
+    }
+    for (const HelpTopic &t : doc.topics()) {
+        if (t.number != helpcontext::Contents)
+            QVERIFY2(fromContents.contains(t.number), qPrintable(QString::number(t.number)));
+    }
+}
+
+void tst_HelpViewer::requests_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("contentsTab");
+    QTest::addColumn<QString>("notice");
+    for (int n : helpcontext::All)
+        QTest::addRow("topic %d", n)
+            << QStringLiteral("nookery.hlp") << 1 << n << n << false << QString();
+    QTest::newRow("topics list") << QStringLiteral("Nookery.hlp") << 15 << 0 << 200 << true
+                                 << QString();
+    QTest::newRow("other command")
+        << QStringLiteral("Nookery.hlp") << 3 << 240 << 200 << true << QString();
+    QTest::newRow("no such topic") << QStringLiteral("nookery.hlp") << 1 << 9999 << 200 << true
+                                   << QStringLiteral("There is no help topic 9999.");
+    QTest::newRow("capitals") << QStringLiteral("NOOKERY.HLP") << 1 << 240 << 240 << false
+                              << QString();
+    QTest::newRow("another file") << QStringLiteral("other.hlp") << 1 << 240 << 0 << false
+                                  << QStringLiteral("Cannot find the help file other.hlp.");
+}
+
+void tst_HelpViewer::requests()
+{
+    QFETCH(QString, file);
+    QFETCH(int, command);
+    QFETCH(int, number);
+    QFETCH(int, shown);
+    QFETCH(bool, contentsTab);
+    QFETCH(QString, notice);
+    HelpViewer viewer;
+    viewer.findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(1);
+    viewer.showRequest(file, command, number);
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(viewer.currentTopic(), shown);
+    QCOMPARE(viewer.notice(), notice);
+    if (contentsTab)
+        QCOMPARE(viewer.findChild<QTabWidget *>(QStringLiteral("tabs"))->currentIndex(), 0);
+    if (shown) {
+        const HelpDocument doc = HelpDocument::load();
+        const HelpTopic *topic = doc.topic(shown);
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Nookery Help - ") + topic->title);
+        QVERIFY(viewer.findChild<QTextBrowser *>(QStringLiteral("browser"))
+                    ->toPlainText()
+                    .contains(topic->title));
+    }
+}
+
+void tst_HelpViewer::searchFindsTopicsHoldingEveryWord_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QList<int>>("includes");
+    QTest::addColumn<QList<int>>("excludes");
+    QTest::newRow("alarm") << QStringLiteral("alarm") << QList<int>{230, 236} << QList<int>{220};
+    QTest::newRow("two words") << QStringLiteral("ALARM minimized") << QList<int>{230}
+                               << QList<int>{236};
+    QTest::newRow("word start only")
+        << QStringLiteral("larm") << QList<int>{} << QList<int>{230, 236};
+    QTest::newRow("nothing typed") << QStringLiteral("  ") << QList<int>{} << QList<int>{200};
+}
+
+void tst_HelpViewer::searchFindsTopicsHoldingEveryWord()
+{
+    QFETCH(QString, words);
+    QFETCH(QList<int>, includes);
+    QFETCH(QList<int>, excludes);
+    HelpViewer viewer;
+    viewer.showRequest(QStringLiteral("Nookery.hlp"), 15, 0);
+    viewer.findChild<QLineEdit *>(QStringLiteral("searchBox"))->setText(words);
+    auto *results = viewer.findChild<QListWidget *>(QStringLiteral("results"));
+    QList<int> found;
+    for (int row = 0; row < results->count(); ++row)
+        found << results->item(row)->data(Qt::UserRole).toInt();
+    for (int n : includes)
+        QVERIFY2(found.contains(n), qPrintable(QString::number(n)));
+    for (int n : excludes)
+        QVERIFY2(!found.contains(n), qPrintable(QString::number(n)));
+    if (!found.isEmpty()) {
+        results->itemClicked(results->item(0));
+        QCOMPARE(viewer.currentTopic(), found.first());
+    }
+}
+
+void tst_HelpViewer::linksAndHistory()
+{
+    HelpViewer viewer;
+    viewer.showRequest(QStringLiteral("nookery.hlp"), 1, 200);
+    auto *browser = viewer.findChild<QTextBrowser *>(QStringLiteral("browser"));
+    emit browser->anchorClicked(QUrl(QStringLiteral("#240")));
+    QCOMPARE(viewer.currentTopic(), 240);
+    emit browser->anchorClicked(QUrl(QStringLiteral("#280")));
+    QCOMPARE(viewer.currentTopic(), 280);
+    QTest::mouseClick(viewer.findChild<QWidget *>(QStringLiteral("Back")), Qt::LeftButton);
+    QCOMPARE(viewer.currentTopic(), 240);
+    QTest::mouseClick(viewer.findChild<QWidget *>(QStringLiteral("Back")), Qt::LeftButton);
+    QCOMPARE(viewer.currentTopic(), 200);
+    QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Back"))->isEnabled());
+    QTest::mouseClick(viewer.findChild<QWidget *>(QStringLiteral("Forward")), Qt::LeftButton);
+    QCOMPARE(viewer.currentTopic(), 240);
+    auto *contents = viewer.findChild<QListWidget *>(QStringLiteral("contents"));
+    contents->itemClicked(contents->item(3));
+    QCOMPARE(viewer.currentTopic(), contents->item(3)->data(Qt::UserRole).toInt());
+    QTest::mouseClick(viewer.findChild<QWidget *>(QStringLiteral("Contents")), Qt::LeftButton);
+    QCOMPARE(viewer.currentTopic(), 200);
+    QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Forward"))->isEnabled());
+}
+
+void tst_HelpViewer::oneViewerServesEveryRequest()
+{
+    DesktopCommonDialog dialog;
+    QVERIFY(!dialog.helpViewer());
+    dialog.HelpFile = QStringLiteral("nookery.hlp");
+    dialog.ShowHelp(CommonDialog::HelpContext, 230);
+    HelpViewer *first = dialog.helpViewer();
+    QVERIFY(first && first->isVisible());
+    first->hide();
+    dialog.HelpFile = QStringLiteral("Nookery.hlp");
+    dialog.ShowHelp(CommonDialog::HelpTopics, 0);
+    QCOMPARE(dialog.helpViewer(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->currentTopic(), 200);
+}
+
+void tst_HelpViewer::reachableFromModalDialog()
+{
+    DesktopCommonDialog dialog;
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    QCOMPARE(QApplication::activeModalWidget(), &modal);
+    dialog.ShowHelp(CommonDialog::HelpContext, 265);
+    HelpViewer *viewer = dialog.helpViewer();
+    // A window of the modal dialog's own takes input while the dialog is up.
+    QCOMPARE(viewer->parentWidget(), &modal);
+    QVERIFY(viewer->isWindow() && viewer->isVisible());
+    modal.hide();
+    QCOMPARE(viewer->parentWidget(), nullptr);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->currentTopic(), 265);
+}
+
+QTEST_MAIN(tst_HelpViewer)
+#include "tst_helpviewer.moc"
