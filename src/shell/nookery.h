@@ -4,6 +4,7 @@
 #include "common/toolwindow.h"
 #include "platform/tray.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QMainWindow>
 #include <QString>
@@ -108,6 +109,7 @@ private:
     Platform &m_platform;
     Suite &m_tools;
     QDir m_startFolder;
+    QDateTime m_startMoment; // read once by LogStartup, used again by AppsToRunNow
     std::unique_ptr<Tray> m_tray;
     bool m_trayMode = false;
     bool m_unloaded = false;
