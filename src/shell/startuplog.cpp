@@ -189,18 +189,20 @@ QList<StartupRecord> StartupLog::records() const
     return out;
 }
 
-QStringList StartupLog::lines() const
+QStringList StartupLog::lines(bool shortDate) const
 {
     const QList<StartupRecord> all = records();
     QStringList out;
     out.reserve(all.size());
     for (qsizetype k = all.size(); k >= 1; --k)
-        out.append(startupLine(all[k - 1], k));
+        out.append(startupLine(all[k - 1], k, shortDate));
     return out;
 }
 
 void StartupLog::pruneToNewest()
 {
+    if (!isOpen())
+        open();
     const qint64 n = count();
     const QByteArray newest = n > 0 ? m_file.read(n - 1) : QByteArray();
     step("read");

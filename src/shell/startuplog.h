@@ -71,12 +71,13 @@ public:
     qint64 count() const { return m_file.wholeRecords(); }
     // Every whole record, oldest first, in one read.
     QList<StartupRecord> records() const;
-    // The list's lines, newest first, numbered count..1.
-    QStringList lines() const;
+    // The list's lines, newest first, numbered count..1; `shortDate` as for startupLine.
+    QStringList lines(bool shortDate = false) const;
 
     // Keeps only the file's newest whole record (an empty log stays empty). The file is
     // replaced as a whole through "startup.tmp", so it is old or new whatever happens; on
-    // failure it is unchanged and open again. Throws IoError.
+    // failure it is unchanged and open again (a log that could not be opened is tried
+    // again first). Throws IoError.
     void pruneToNewest();
 
     // Called between the steps of pruning, with the step's name; for tests that stop the

@@ -1,6 +1,7 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "shell/startup.h"
 
 namespace nookery {
 
@@ -9,6 +10,8 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::StartupList,
+         [](const ToolContext &c) { return new startup(c.platform, c.suite, c.startFolder); }},
     };
 }
 
