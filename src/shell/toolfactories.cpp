@@ -1,5 +1,6 @@
 #include "shell/toolwindows.h"
 
+#include "calendar/calendar.h"
 #include "convert/convert.h"
 #include "shell/startup.h"
 
@@ -10,6 +11,8 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::Calendar,
+         [](const ToolContext &c) { return new calendar(c.store, c.clock, c.platform, c.suite); }},
         {Tool::StartupList,
          [](const ToolContext &c) { return new startup(c.platform, c.suite, c.startFolder); }},
     };
