@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -39,10 +39,14 @@ startup::startup(Platform &platform, Suite &suite, const QDir &startFolder, QWid
                    Qt::WindowCloseButtonHint);
     buildMenus();
     buildToolBar();
-    startuplist = new QListWidget(this);
+    // A list box over a model that makes only the lines in view: a log of years of starts
+    // opens at once.
+    startuplist = new QListView(this);
     startuplist->setObjectName(QStringLiteral("startuplist"));
-    // Every line has one height: a long log is laid out without measuring each line.
     startuplist->setUniformItemSizes(true);
+    startuplist->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lines = new StartupListModel(startuplist);
+    startuplist->setModel(m_lines);
     setCentralWidget(startuplist);
     connectHandlers();
     Form_Load();
@@ -128,19 +132,11 @@ void startup::Form_Load()
     setFixedSize(twipsToPixels(WindowWidthTwips), twipsToPixels(WindowHeightTwips));
     try {
         m_log.open();
-        showLines(m_log.lines());
+        m_lines->setLines(m_log.snapshot());
     } catch (const std::exception &e) {
         // The list has no message of its own; it shows what it could read, here nothing.
         qWarning("Startup List: %s", e.what());
     }
-}
-
-void startup::showLines(const QStringList &lines)
-{
-    startuplist->setUpdatesEnabled(false);
-    startuplist->clear();
-    startuplist->addItems(lines);
-    startuplist->setUpdatesEnabled(true);
 }
 
 void startup::deleteold()
@@ -148,17 +144,17 @@ void startup::deleteold()
     if (!m_platform.messages().question(
             DeleteTitle, QStringLiteral("Do you want to delete all of the old startup dates?")))
         return;
-    QStringList lines;
+    StartupLines lines;
     try {
         m_log.pruneToNewest();
-        lines = m_log.lines(true);
+        lines = m_log.snapshot(true);
     } catch (const std::exception &e) {
         m_platform.messages().information(
             DeleteTitle, QStringLiteral("The old startup dates could not be deleted: ") +
                              QString::fromUtf8(e.what()));
         return;
     }
-    showLines(lines);
+    m_lines->setLines(std::move(lines));
 }
 
 void startup::Toolbar1_ButtonClick(QAction *button)

@@ -7,7 +7,7 @@
 #include <QMainWindow>
 
 class QAction;
-class QListWidget;
+class QListView;
 class QToolBar;
 
 namespace nookery {
@@ -41,13 +41,13 @@ private:
     void buildMenus();
     void buildToolBar();
     void connectHandlers();
-    void showLines(const QStringList &lines);
 
     Platform &m_platform;
     Suite &m_suite;
     StartupLog m_log;
 
-    QListWidget *startuplist = nullptr;
+    QListView *startuplist = nullptr;
+    StartupListModel *m_lines = nullptr;
     QToolBar *Toolbar1 = nullptr;
     QAction *menudelete = nullptr;
     QAction *menuoptions = nullptr;

@@ -6,24 +6,39 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 
 namespace nookery {
+
+// What reading a log needs of the locale, looked up once per list rather than per line.
+struct StartupLocale
+{
+    StartupLocale()
+    {
+        const QLocale locale;
+        // Day before month in the short date format ("d.M.yy", "dd/MM/yyyy").
+        const QString format = locale.dateFormat(QLocale::ShortFormat);
+        const qsizetype d = format.indexOf(u'd');
+        const qsizetype m = format.indexOf(u'M');
+        dayFirst = d >= 0 && (m < 0 || d < m);
+        for (int day = 1; day <= 7; ++day)
+            weekdays[size_t(day - 1)] = locale.dayName(day, QLocale::LongFormat);
+        am = locale.amText().trimmed();
+        pm = locale.pmText().trimmed();
+    }
+
+    bool dayFirst = false;
+    std::array<QString, 7> weekdays;
+    QString am;
+    QString pm;
+};
 
 namespace {
 
 bool survivesCodePage(const QString &text)
 {
     return fromWindows1252(toWindows1252(text)) == text;
-}
-
-// Day before month in the locale's short date format ("d.M.yy", "dd/MM/yyyy").
-bool localeDayFirst()
-{
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const qsizetype d = format.indexOf(u'd');
-    const qsizetype m = format.indexOf(u'M');
-    return d >= 0 && (m < 0 || d < m);
 }
 
 // Up to three runs of digits and what follows the last one.
@@ -66,21 +81,87 @@ Numbers leadingNumbers(QStringView text, int most, bool allowDot)
 
 // "am" for a suffix that starts the English or the locale's morning text, "pm" likewise;
 // a cut field keeps only the start of it ("p." of "p. m.").
-std::optional<bool> afternoon(QStringView suffix)
+std::optional<bool> afternoon(QStringView suffix, const StartupLocale &facts)
 {
-    const QString s = suffix.trimmed().toString();
+    const QStringView s = suffix.trimmed();
     if (s.isEmpty())
         return std::nullopt;
-    const QLocale locale;
-    const auto starts = [&s](const QString &word) {
-        const QString w = word.trimmed();
-        return !w.isEmpty() && w.startsWith(s, Qt::CaseInsensitive);
+    const auto starts = [&s](QStringView word) {
+        return !word.isEmpty() && word.startsWith(s, Qt::CaseInsensitive);
     };
-    if (starts(QStringLiteral("AM")) || starts(locale.amText()))
+    if (starts(u"AM") || starts(facts.am))
         return false;
-    if (starts(QStringLiteral("PM")) || starts(locale.pmText()))
+    if (starts(u"PM") || starts(facts.pm))
         return true;
     return std::nullopt;
+}
+
+QDate readDate(QStringView text, const StartupLocale &facts)
+{
+    const Numbers n = leadingNumbers(text, 3, true);
+    if (n.count != 3 || !n.rest.trimmed().isEmpty() || n.digits[2] > 4)
+        return {};
+    const int day = n.value[facts.dayFirst ? 0 : 1];
+    const int month = n.value[facts.dayFirst ? 1 : 0];
+    int year = n.value[2];
+    if (n.digits[2] <= 2)
+        year += 2000;
+    return QDate(year, month, day);
+}
+
+std::optional<QTime> readTime(QStringView text, const StartupLocale &facts)
+{
+    const Numbers n = leadingNumbers(text, 3, true);
+    if (n.count < 2 || n.digits[0] > 2 || n.digits[1] != 2 || (n.count == 3 && n.digits[2] != 2))
+        return std::nullopt;
+    int hour = n.value[0];
+    const int minute = n.value[1];
+    const int second = n.count == 3 ? n.value[2] : 0;
+    if (!n.rest.trimmed().isEmpty()) {
+        const std::optional<bool> pm = afternoon(n.rest, facts);
+        if (!pm || hour < 1 || hour > 12)
+            return std::nullopt;
+        hour = hour % 12 + (*pm ? 12 : 0);
+    }
+    const QTime time(hour, minute, second);
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+void appendTwoDigits(QString &out, int n)
+{
+    out += QChar(u'0' + n / 10);
+    out += QChar(u'0' + n % 10);
+}
+
+QString line(const StartupRecord &record, qint64 number, bool shortDate, const StartupLocale &facts)
+{
+    const QDate date = readDate(record.StartDate, facts);
+    QString out;
+    out.reserve(48);
+    out += u' ';
+    if (shortDate && date.isValid())
+        out += formatDatePattern(date, QStringLiteral("mm/dd/yy"));
+    else
+        out += record.StartDate;
+    out += QLatin1String("    ");
+    // "hh:mm ap" of the C locale, written out by hand: a long log has a line per start.
+    if (const std::optional<QTime> time = readTime(record.StartTime, facts)) {
+        const int hour = time->hour() % 12 == 0 ? 12 : time->hour() % 12;
+        appendTwoDigits(out, hour);
+        out += u':';
+        appendTwoDigits(out, time->minute());
+        out += time->hour() < 12 ? QLatin1String(" am") : QLatin1String(" pm");
+    } else {
+        out += record.StartTime.trimmed();
+    }
+    out += QLatin1String("    ");
+    if (date.isValid())
+        out += facts.weekdays[size_t(date.dayOfWeek() - 1)];
+    out += u'\t';
+    out += QString::number(number);
+    return out;
 }
 
 } // namespace
@@ -103,10 +184,25 @@ StartupRecord StartupRecord::at(const QDateTime &moment, const QString &calendar
     return {startDateText(moment.date(), calendarFormat), startTimeText(moment.time())};
 }
 
+namespace {
+
+QString decode(const char *bytes, qsizetype size)
+{
+    // Plain ASCII, as nearly every record is, reads the same in Latin-1 and costs far less.
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<uchar>(bytes[i]) >= 0x80)
+            return fromWindows1252(QByteArray(bytes, size));
+    }
+    return QString::fromLatin1(bytes, size);
+}
+
+} // namespace
+
 StartupRecord StartupRecord::fromBytes(const QByteArray &bytes)
 {
-    return {fromWindows1252(bytes.left(DateLength)),
-            fromWindows1252(bytes.mid(DateLength, TimeLength))};
+    const qsizetype dateSize = std::min<qsizetype>(bytes.size(), DateLength);
+    const qsizetype timeSize = std::clamp<qsizetype>(bytes.size() - DateLength, 0, TimeLength);
+    return {decode(bytes.constData(), dateSize), decode(bytes.constData() + dateSize, timeSize)};
 }
 
 QByteArray StartupRecord::toBytes() const
@@ -116,51 +212,17 @@ QByteArray StartupRecord::toBytes() const
 
 QDate readStartDate(const QString &text)
 {
-    const Numbers n = leadingNumbers(text, 3, true);
-    if (n.count != 3 || !n.rest.trimmed().isEmpty() || n.digits[2] > 4)
-        return {};
-    const bool dayFirst = localeDayFirst();
-    const int day = n.value[dayFirst ? 0 : 1];
-    const int month = n.value[dayFirst ? 1 : 0];
-    int year = n.value[2];
-    if (n.digits[2] <= 2)
-        year += 2000;
-    return QDate(year, month, day);
+    return readDate(text, StartupLocale());
 }
 
 std::optional<QTime> readStartTime(const QString &text)
 {
-    const Numbers n = leadingNumbers(text, 3, true);
-    if (n.count < 2 || n.digits[0] > 2 || n.digits[1] != 2 || (n.count == 3 && n.digits[2] != 2))
-        return std::nullopt;
-    int hour = n.value[0];
-    const int minute = n.value[1];
-    const int second = n.count == 3 ? n.value[2] : 0;
-    if (!n.rest.trimmed().isEmpty()) {
-        const std::optional<bool> pm = afternoon(n.rest);
-        if (!pm || hour < 1 || hour > 12)
-            return std::nullopt;
-        hour = hour % 12 + (*pm ? 12 : 0);
-    }
-    const QTime time(hour, minute, second);
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
+    return readTime(text, StartupLocale());
 }
 
 QString startupLine(const StartupRecord &record, qint64 number, bool shortDate)
 {
-    const QDate date = readStartDate(record.StartDate);
-    QString dateText = record.StartDate;
-    if (shortDate && date.isValid())
-        dateText = formatDatePattern(date, QStringLiteral("mm/dd/yy"));
-    const std::optional<QTime> time = readStartTime(record.StartTime);
-    const QString timeText = time ? QLocale::c().toString(*time, QStringLiteral("hh:mm ap"))
-                                  : record.StartTime.trimmed();
-    const QString weekday =
-        date.isValid() ? QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat) : QString();
-    return u' ' + dateText + QStringLiteral("    ") + timeText + QStringLiteral("    ") + weekday +
-           u'\t' + QString::number(number);
+    return line(record, number, shortDate, StartupLocale());
 }
 
 void appendStartup(const QString &path, const StartupRecord &record)
@@ -178,25 +240,57 @@ void StartupLog::open()
     m_file.open(m_path);
 }
 
-QList<StartupRecord> StartupLog::records() const
+StartupLines::StartupLines() = default;
+
+StartupLines::StartupLines(QByteArray bytes, bool shortDate)
+    : m_bytes(std::move(bytes)), m_shortDate(shortDate),
+      m_locale(std::make_shared<const StartupLocale>())
 {
-    const qint64 n = count();
-    const QByteArray bytes = m_file.readRecords(0, n);
-    QList<StartupRecord> out;
-    out.reserve(bytes.size() / StartupRecord::Length);
-    for (qsizetype at = 0; at + StartupRecord::Length <= bytes.size(); at += StartupRecord::Length)
-        out.append(StartupRecord::fromBytes(bytes.mid(at, StartupRecord::Length)));
-    return out;
+    m_bytes.truncate(m_bytes.size() - m_bytes.size() % StartupRecord::Length);
+}
+
+QString StartupLines::at(qsizetype row) const
+{
+    const qsizetype k = size() - row;
+    const QByteArray one = QByteArray::fromRawData(
+        m_bytes.constData() + (k - 1) * StartupRecord::Length, StartupRecord::Length);
+    return line(StartupRecord::fromBytes(one), k, m_shortDate, *m_locale);
+}
+
+StartupLines StartupLog::snapshot(bool shortDate) const
+{
+    return StartupLines(m_file.readRecords(0, count()), shortDate);
 }
 
 QStringList StartupLog::lines(bool shortDate) const
 {
-    const QList<StartupRecord> all = records();
+    const StartupLines all = snapshot(shortDate);
     QStringList out;
     out.reserve(all.size());
-    for (qsizetype k = all.size(); k >= 1; --k)
-        out.append(startupLine(all[k - 1], k, shortDate));
+    for (qsizetype row = 0; row < all.size(); ++row)
+        out.append(all.at(row));
     return out;
+}
+
+StartupListModel::StartupListModel(QObject *parent) : QAbstractListModel(parent) {}
+
+void StartupListModel::setLines(StartupLines lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+int StartupListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+QVariant StartupListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
+        return {};
+    return m_lines.at(index.row());
 }
 
 void StartupLog::pruneToNewest()

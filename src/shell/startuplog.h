@@ -2,12 +2,14 @@
 
 #include "common/recordfile.h"
 
+#include <QAbstractListModel>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTime>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace nookery {
@@ -53,6 +55,39 @@ QString startupLine(const StartupRecord &record, qint64 number, bool shortDate =
 // Throws IoError.
 void appendStartup(const QString &path, const StartupRecord &record);
 
+struct StartupLocale;
+
+// The start-up list's lines over the bytes of one read, newest first, numbered count..1. A
+// line is made when it is asked for, so a long log opens as fast as a short one.
+class StartupLines
+{
+public:
+    StartupLines();
+    StartupLines(QByteArray bytes, bool shortDate);
+    qsizetype size() const { return m_bytes.size() / StartupRecord::Length; }
+    QString at(qsizetype row) const;
+
+private:
+    QByteArray m_bytes; // whole records only
+    bool m_shortDate = false;
+    std::shared_ptr<const StartupLocale> m_locale;
+};
+
+// The lines as a list model, for the window's list.
+class StartupListModel final : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit StartupListModel(QObject *parent = nullptr);
+    void setLines(StartupLines lines);
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    StartupLines m_lines;
+};
+
 // The log as the start-up list holds it: open from load to close.
 class StartupLog
 {
@@ -69,9 +104,9 @@ public:
 
     // Whole records only.
     qint64 count() const { return m_file.wholeRecords(); }
-    // Every whole record, oldest first, in one read.
-    QList<StartupRecord> records() const;
-    // The list's lines, newest first, numbered count..1; `shortDate` as for startupLine.
+    // The list's lines over one read of the file; `shortDate` as for startupLine.
+    StartupLines snapshot(bool shortDate = false) const;
+    // The same, every line made at once.
     QStringList lines(bool shortDate = false) const;
 
     // Keeps only the file's newest whole record (an empty log stays empty). The file is

@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -81,7 +81,7 @@ private:
     QStringList listed() const
     {
         QStringList out;
-        const auto *list = window->findChild<QListWidget *>(QStringLiteral("startuplist"));
+        const auto *list = window->findChild<QListView *>(QStringLiteral("startuplist"));
         for (int row = 0; row < list->model()->rowCount(); ++row)
             out << list->model()->index(row, 0).data().toString();
         return out;
