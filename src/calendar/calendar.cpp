@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -146,10 +145,6 @@ void calendar::buildControls()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
-    // Today in the locale's short date, kept for the record; never shown.
-    txtdate = new QLineEdit(central);
-    txtdate->setObjectName(QStringLiteral("txtdate"));
-    txtdate->setVisible(false);
     layout->addWidget(lbldatedisplay);
     layout->addWidget(Calendar1, 1);
     layout->addWidget(Label1);
@@ -236,7 +231,7 @@ void calendar::displaydate()
 void calendar::Timer1_Timer()
 {
     const QDate day = today();
-    txtdate->setText(QLocale().toString(day, QLocale::ShortFormat));
+    txtdate = QLocale().toString(day, QLocale::ShortFormat);
     // Past midnight the label names the new day; the picked date stays.
     if (day != m_shownDay)
         showToday(day);

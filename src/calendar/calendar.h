@@ -10,7 +10,6 @@
 class QAction;
 class QCalendarWidget;
 class QLabel;
-class QLineEdit;
 class QToolBar;
 
 namespace nookery {
@@ -46,6 +45,8 @@ public:
     void optionsChanged() override;
 
     QTimer Timer1;
+    // Today in the locale's short date, as the last tick saw it; never shown.
+    QString txtdate;
 
 protected:
     bool event(QEvent *event) override;
@@ -75,7 +76,6 @@ private:
     QLabel *lbldatedisplay = nullptr;
     QCalendarWidget *Calendar1 = nullptr;
     QLabel *Label1 = nullptr;
-    QLineEdit *txtdate = nullptr;
     QAction *menucopy = nullptr;
     QAction *menuchange = nullptr;
     QAction *menuoptions = nullptr;
