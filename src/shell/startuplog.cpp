@@ -1,13 +1,13 @@
 #include "shell/startuplog.h"
 
 #include "common/datepattern.h"
-#include "common/failure.h"
 #include "common/text1252.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 namespace nookery {
 
@@ -283,7 +283,7 @@ void StartupListModel::setLines(StartupLines lines)
 
 int StartupListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : int(std::min<qsizetype>(m_lines.size(), INT_MAX));
 }
 
 QVariant StartupListModel::data(const QModelIndex &index, int role) const
