@@ -230,9 +230,6 @@ void tst_CalendarWindow::styles_data()
         << "de_DE" << QStringList{u"yes"_qs, u"no"_qs, u"no"_qs, u"yes"_qs, u"dd/mm"_qs}
         << "08.12.26"
         << "08.12.26";
-    QTest::newRow("long, de_DE") << "de_DE" << QStringList{u"no"_qs, u"no"_qs, u"yes"_qs, u"yes"_qs}
-                                 << "Dienstag, 8. Dezember 2026"
-                                 << "Dienstag, 8. Dezember 2026";
     QTest::newRow("all off") << "en_US" << QStringList{u"no"_qs, u"no"_qs, u"no"_qs, u"yes"_qs}
                              << ""
                              << "untouched";

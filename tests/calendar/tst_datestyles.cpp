@@ -17,8 +17,6 @@ private slots:
     void styles();
     void choice_data();
     void choice();
-    void dayDifference_data();
-    void dayDifference();
 };
 
 void tst_DateStyles::styles_data()
@@ -81,28 +79,6 @@ void tst_DateStyles::choice()
     const StyleKeys stored{keys[0], keys[1], keys[2]};
     QCOMPARE(displayStyle(stored), display);
     QCOMPARE(copyStyle(stored), copy);
-}
-
-void tst_DateStyles::dayDifference_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QDate>("picked");
-    QTest::addColumn<qint64>("days");
-    const QDate today(2026, 12, 8);
-    QTest::newRow("today") << today << today << qint64(0);
-    QTest::newRow("ten ahead") << today << today.addDays(10) << qint64(10);
-    QTest::newRow("ten back") << today << today.addDays(-10) << qint64(10);
-    QTest::newRow("first day") << today << QDate(1753, 1, 1) << qint64(100052);
-    QTest::newRow("last day") << today << QDate(9999, 12, 31) << qint64(2912101);
-    QTest::newRow("across spring DST") << QDate(2026, 3, 20) << QDate(2026, 3, 30) << qint64(10);
-}
-
-void tst_DateStyles::dayDifference()
-{
-    QFETCH(QDate, today);
-    QFETCH(QDate, picked);
-    QFETCH(qint64, days);
-    QCOMPARE(nookery::dayDifference(today, picked), days);
 }
 
 QTEST_GUILESS_MAIN(tst_DateStyles)

@@ -53,7 +53,6 @@ private slots:
     void recordOfAStart();
     void appendsAtTheEndOfWholeRecords_data();
     void appendsAtTheEndOfWholeRecords();
-    void appendFailsOnAFolder();
     void lines_data();
     void lines();
     void listsNewestFirstAndSkipsATornTail();
@@ -134,12 +133,6 @@ void tst_StartupLog::appendsAtTheEndOfWholeRecords()
     QCOMPARE(after.mid(keptBytes), record("12/08/2026", "9:00:00 AM"));
     if (before.isEmpty()) // a new log is the user's alone
         QCOMPARE(QFileInfo(logPath()).permissions() & QFile::ReadOther, QFile::Permissions());
-}
-
-void tst_StartupLog::appendFailsOnAFolder()
-{
-    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("startup.dat")));
-    QVERIFY_THROWS_EXCEPTION(IoError, appendStartup(logPath(), {}));
 }
 
 void tst_StartupLog::lines_data()
