@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -95,6 +96,29 @@ QByteArray RecordFile::read(qint64 index) const
     while (got < m_recordLength) {
         const ssize_t n = ::pread(m_fd, out.data() + got, size_t(m_recordLength - got),
                                   off_t(index * m_recordLength + got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw IoError(systemError(QStringLiteral("cannot read"), m_path));
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    out.truncate(got);
+    return out;
+}
+
+QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
+{
+    if (m_fd < 0)
+        throw IoError(QStringLiteral("record file is not open"));
+    const qint64 length = std::max<qint64>(count, 0) * m_recordLength;
+    QByteArray out(length, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < length) {
+        const ssize_t n = ::pread(m_fd, out.data() + got, size_t(length - got),
+                                  off_t(first * m_recordLength + got));
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -32,6 +32,8 @@ public:
 
     // Record `index`; past the end it reads as far as the file goes (possibly nothing).
     QByteArray read(qint64 index) const;
+    // `count` records from `first` in one read, as far as the file goes.
+    QByteArray readRecords(qint64 first, qint64 count) const;
     // One write at the record's offset, then fdatasync. `record` is cut or padded with
     // blanks to the record length.
     void write(qint64 index, const QByteArray &record);

@@ -9,6 +9,7 @@
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
 #include "shell/mainmenu.h"
+#include "shell/startuplog.h"
 #include "shell/toolicons.h"
 
 #include <QAction>
@@ -332,13 +333,40 @@ void Nookery::LoadMenu()
 
 void Nookery::LogStartup()
 {
-    // The start-up log comes with its own window; until then a start is not recorded.
-    trapToStandard(7, [] {});
+    // One reading of the clock serves the log and the reminders' once-a-day check, so both
+    // name the same day even at midnight.
+    m_startMoment = m_clock.now();
+    trapToStandard(7, [this] {
+        appendStartup(m_startFolder.filePath(QStringLiteral("startup.dat")),
+                      StartupRecord::at(m_startMoment, m_store.get(keys::CalendarFormat)));
+    });
 }
 
 void Nookery::AppsToRunNow()
 {
-    trapped(8, [] {});
+    trapped(8, [this] {
+        if (m_store.isChecked(keys::RemindersStartup)) {
+            if (!m_store.isChecked(keys::StartOnce)) {
+                m_tools.show(Tool::Reminders);
+            } else {
+                // Today's text is worked out here, not left behind by the log, which may
+                // have failed.
+                const QDateTime moment = m_startMoment.isValid() ? m_startMoment : m_clock.now();
+                const QString today =
+                    startDateText(moment.date(), m_store.get(keys::CalendarFormat));
+                if (m_store.get(keys::DateCheck) != today) {
+                    m_tools.show(Tool::Reminders);
+                    m_store.save(keys::DateCheck, today);
+                }
+            }
+        }
+        if (m_store.isChecked(keys::ConvertStartup))
+            m_tools.show(Tool::Convert);
+        if (m_store.isChecked(keys::CountDownStartup))
+            m_tools.show(Tool::CountDown);
+        if (m_store.isChecked(keys::NotesStartup))
+            m_tools.show(Tool::StickyNotes);
+    });
 }
 
 void Nookery::Timer1_Timer()

@@ -113,6 +113,7 @@ private:
     Platform &m_platform;
     Suite &m_tools;
     QDir m_startFolder;
+    QDateTime m_startMoment; // read once by LogStartup, used again by AppsToRunNow
     std::unique_ptr<Tray> m_tray;
     bool m_trayMode = false;
     bool m_unloaded = false;

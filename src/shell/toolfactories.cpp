@@ -1,5 +1,6 @@
 #include "shell/toolwindows.h"
 
+#include "calendar/calendar.h"
 #include "convert/convert.h"
 #include "shell/aboutform.h"
 #include "shell/updateolder.h"
@@ -7,6 +8,7 @@
 #include "timers/countdown.h"
 #include "timers/countfull.h"
 #include "timers/countup.h"
+#include "shell/startup.h"
 
 namespace nookery {
 
@@ -33,6 +35,10 @@ ToolFactories toolFactories()
          [](const ToolContext &c) {
              return new UpdateOlder(c.store, c.platform, c.suite, c.startFolder);
          }},
+        {Tool::Calendar,
+         [](const ToolContext &c) { return new calendar(c.store, c.clock, c.platform, c.suite); }},
+        {Tool::StartupList,
+         [](const ToolContext &c) { return new startup(c.platform, c.suite, c.startFolder); }},
     };
 }
 

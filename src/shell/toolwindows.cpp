@@ -20,6 +20,10 @@ ToolWindows::~ToolWindows()
 QWidget *ToolWindows::present(Tool tool)
 {
     QPointer<QWidget> &slot = m_open[tool];
+    // Closing clears WA_DeleteOnClose and leaves the deletion for later: a window closed a
+    // moment ago (one that reopens itself fresh) is not shown again.
+    if (slot && !slot->testAttribute(Qt::WA_DeleteOnClose))
+        slot = nullptr;
     if (!slot) {
         const auto factory = m_factories.constFind(tool);
         if (factory == m_factories.constEnd()) {

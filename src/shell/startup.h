@@ -1,0 +1,60 @@
+#pragma once
+
+#include "common/toolwindow.h"
+#include "shell/startuplog.h"
+
+#include <QDir>
+#include <QMainWindow>
+
+class QAction;
+class QListView;
+class QToolBar;
+
+namespace nookery {
+
+class Platform;
+class Suite;
+
+// "Startup List": when the suite was started, newest first. The log stays open while the
+// window is shown; deleting old dates keeps the newest start only.
+class startup : public QMainWindow, public ToolWindow
+{
+    Q_OBJECT
+
+public:
+    startup(Platform &platform, Suite &suite, const QDir &startFolder, QWidget *parent = nullptr);
+    ~startup() override;
+
+    void Form_Load();
+    void deleteold();
+    void Toolbar1_ButtonClick(QAction *button);
+    void menuoptions_Click();
+    void menuclose_Click();
+    void menuhelp1_Click();
+    void menuhelp2_Click();
+    void menuhelp3_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void connectHandlers();
+
+    Platform &m_platform;
+    Suite &m_suite;
+    StartupLog m_log;
+
+    QListView *startuplist = nullptr;
+    StartupListModel *m_lines = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QAction *menudelete = nullptr;
+    QAction *menuoptions = nullptr;
+    QAction *menuclose = nullptr;
+    QAction *menuhelp1 = nullptr;
+    QAction *menuhelp2 = nullptr;
+    QAction *menuhelp3 = nullptr;
+};
+
+} // namespace nookery

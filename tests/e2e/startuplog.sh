@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# End-to-end check of the start-up log with the real binary on a private X server:
+#   startuplog.sh NOOKERY
+# A log of three hand-made records and "Conversion Tables" set to open at start: one start
+# appends exactly one record (today, a twelve-hour time) and maps the conversion window; a
+# second start appends one more.
+set -uo pipefail
+nookery=$(realpath "$1")
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL (startuplog): $*"
+  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
+  exit 1
+}
+wait_for() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.05
+  done
+}
+
+mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[Conversion%%20Tables]\nStartup=checked\n' \
+  >"$work/config/Quillane Software/Nookery.ini"
+log="$work/start/startup.dat"
+printf '%-10s%-12s' 01/02/2020 '8:00:00 AM' 01/03/2020 '17:30:00' 01/04/2020 '9:15:00 PM' >"$log"
+cp "$log" "$work/before"
+
+# start_once EXPECTED_BYTES: one start of the suite, ended by SIGTERM once the conversion
+# window is mapped.
+start_once() {
+  (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
+  local suite=$!
+  pids+=($suite)
+  converted() { [ -n "$(xdotool search --onlyvisible --name '^Conversion Tables$' 2>/dev/null)" ]; }
+  wait_for 15 converted || fail "the conversion window was never mapped"
+  kill -TERM "$suite"
+  wait "$suite" || fail "the suite ended with $?"
+  [ "$(stat -c %s "$log")" -eq "$1" ] || fail "startup.dat is $(stat -c %s "$log") bytes, not $1"
+  cmp -s -n 66 "$log" "$work/before" || fail "the first three records changed"
+}
+
+start_once 88
+record=$(dd if="$log" bs=22 skip=3 count=1 2>/dev/null)
+[ "${record:0:10}" = "$(date +%m/%d/%Y)" ] || fail "record 4 has date '${record:0:10}'"
+[[ ${record:10} =~ ^[0-9]{1,2}:[0-9]{2}:[0-9]{2}\ [AP]M\ +$ ]] || fail "record 4 has time '${record:10}'"
+start_once 110
+echo "PASS (startuplog)"
