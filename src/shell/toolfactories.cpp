@@ -1,6 +1,7 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "settings/optionsform.h"
 
 namespace nookery {
 
@@ -9,6 +10,8 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::Options,
+         [](const ToolContext &c) { return new optionsform(c.store, c.platform, c.suite); }},
     };
 }
 
