@@ -1,4 +1,5 @@
 #include "common/failure.h"
+#include "settings/blockedfolder.h"
 #include "settings/settingsstore.h"
 #include "support/tempstore.h"
 
@@ -27,43 +28,8 @@ private slots:
     void batchWritesOnlyWhatChanged();
 };
 
-namespace {
-
-// Puts a plain file where the store's folder is, which no permission bit lets even root
-// write through, and puts the folder back when done.
-class BlockedFolder
-{
-public:
-    explicit BlockedFolder(const test::TempStore &temp)
-        : m_folder(temp.folder() + QStringLiteral("/cfg")),
-          m_away(m_folder + QStringLiteral(".away"))
-    {
-        QDir().rename(m_folder, m_away);
-        QFile blocker(m_folder);
-        if (blocker.open(QIODevice::WriteOnly))
-            blocker.close();
-    }
-    ~BlockedFolder() { unblock(); }
-    void unblock()
-    {
-        if (QFileInfo(m_folder).isFile()) {
-            QFile::remove(m_folder);
-            QDir().rename(m_away, m_folder);
-        }
-    }
-
-private:
-    QString m_folder;
-    QString m_away;
-};
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using test::BlockedFolder;
+using test::fileBytes;
 
 void tst_SettingsStore::valuesRoundTripExactly_data()
 {
