@@ -44,13 +44,15 @@ NookeryPage::NookeryPage(SettingsStore &store, CommonDialog &dialogs, QWidget *p
         check(QStringLiteral("Check12"), QStringLiteral("remove Startup &List from the main menu"));
     m_grid->addWidget(Check11, 0, 0, 1, 4);
     m_grid->addWidget(Check12, 1, 0, 1, 4);
-    m_grid->addWidget(
-        label(QStringLiteral("Label10"), QStringLiteral("Program's Name  ei. Word Proccessor")), 2,
-        1);
-    m_grid->addWidget(
-        label(QStringLiteral("Label2"),
-              QStringLiteral("Program's File Path      ei. c:\\windows\\wordpad.exe")),
-        2, 2, 1, 2);
+    // The headings wrap rather than widen the page past the dialog's size.
+    QLabel *names =
+        label(QStringLiteral("Label10"), QStringLiteral("Program's Name  ei. Word Proccessor"));
+    QLabel *paths = label(QStringLiteral("Label2"),
+                          QStringLiteral("Program's File Path      ei. c:\\windows\\wordpad.exe"));
+    names->setWordWrap(true);
+    paths->setWordWrap(true);
+    m_grid->addWidget(names, 2, 1);
+    m_grid->addWidget(paths, 2, 2, 1, 2);
     for (int i = 0; i < Programs; ++i) {
         const int n = i + 1;
         labelprog[i] =

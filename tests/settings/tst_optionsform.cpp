@@ -616,6 +616,10 @@ void tst_OptionsForm::pagesAndKeys()
         return out.join(u',');
     };
     QCOMPARE(visibleFrames(), u"1"_qs);
+    // 7050 x 6210 twips, or more if the layout needs it; the user cannot resize it.
+    QCOMPARE(f.dialog->minimumSize(), f.dialog->maximumSize());
+    QVERIFY(f.dialog->width() >= 470 && f.dialog->height() >= 414);
+    QVERIFY(f.dialog->size().expandedTo(f.dialog->minimumSizeHint()) == f.dialog->size());
     for (const auto &[page, shown] : {std::pair{4, "4"}, {0, "1"}, {7, "1"}, {-3, "1"}, {6, "6"}}) {
         f.dialog->selectPage(page);
         QCOMPARE(visibleFrames(), QLatin1String(shown));
