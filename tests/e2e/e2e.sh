@@ -6,6 +6,8 @@
 # tray:    a real tray host; the icon is embedded, no window is mapped, a click on the icon
 #          opens the menu, SIGTERM ends the suite with exit code 0.
 # exitkey: F12 in the strip window ends the suite with exit code 0.
+# options: F11 in the strip window maps "Nookery Options"; Ctrl+Tab, Alt+R, Alt+S store
+#          Calendar Menu=checked and close the dialog; SIGTERM ends the suite with exit code 0.
 set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
@@ -54,7 +56,7 @@ if [ "$case_name" = tray ]; then
 fi
 
 settings="$work/config/Quillane Software/Nookery.ini"
-if [ "$case_name" = exitkey ]; then
+if [ "$case_name" = exitkey ] || [ "$case_name" = options ]; then
   mkdir -p "$(dirname "$settings")"
   printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings"
 fi
@@ -122,6 +124,26 @@ exitkey)
   w=$(top_level_strips | head -n1)
   xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
   xdotool key --window "$w" F12
+  ends_cleanly
+  ;;
+options)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F11
+  options_window() { xdotool search --onlyvisible --name '^Nookery Options$' 2>/dev/null | head -n1; }
+  has_options() { [ -n "$(options_window)" ]; }
+  wait_for 10 has_options || fail "F11 did not map the options dialog"
+  o=$(options_window)
+  xdotool windowactivate --sync "$o" >/dev/null 2>&1 || xdotool windowfocus --sync "$o"
+  xdotool key --window "$o" ctrl+Tab alt+r alt+s
+  calendar_hidden() {
+    awk '/^\[/{s=$0} s=="[Calendar]" && $0=="Menu=checked"{f=1} END{exit !f}' "$settings"
+  }
+  wait_for 10 calendar_hidden || fail "the settings file lacks Calendar Menu=checked: $(cat "$settings")"
+  no_options() { ! has_options; }
+  wait_for 5 no_options || fail "the options dialog stayed open after saving"
+  kill -TERM "$suite"
   ends_cleanly
   ;;
 *)
