@@ -627,6 +627,16 @@ void tst_OptionsForm::pagesAndKeys()
     tabs->setCurrentIndex(2);
     QCOMPARE(visibleFrames(), u"3"_qs);
 
+    // Tab goes down the shown page, then to the buttons.
+    tabs->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, (QStringList{u"Check31"_qs, u"Check32"_qs, u"butoptionssave"_qs,
+                                 u"butoptionscancel"_qs, u"butoptionshelp"_qs}));
+
     QWidget *focus = f.get(QStringLiteral("Check31"));
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
