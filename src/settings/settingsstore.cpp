@@ -24,8 +24,8 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + u'/' + Application() + QStringLiteral("/Nookery.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           Application() + QStringLiteral("/Nookery.ini");
 }
 
 QString SettingsStore::keyPath(const QString &application, const QString &section,
@@ -54,26 +54,47 @@ QString SettingsStore::GetSetting(const QString &application, const QString &sec
 void SettingsStore::SaveSetting(const QString &application, const QString &section,
                                 const QString &key, const QString &value)
 {
-    const QString path = keyPath(application, section, key);
-    // Rewriting a value the file already holds would cost a file replacement for nothing,
-    // and the start-up writes several such values back every time.
-    const QVariant stored = m_settings->value(path);
-    if (stored.typeId() == QMetaType::QString && stored.toString() == value)
-        return;
-    m_settings->setValue(path, value);
-    commit(QStringLiteral("write ") + section + u'/' + key,
-           [&] { return m_settings->value(path).toString() == value; });
+    QList<Change> changes;
+    stage(changes, keyPath(application, section, key), value);
+    commit(changes, QStringLiteral("write ") + section + u'/' + key);
 }
 
 void SettingsStore::DeleteSetting(const QString &application, const QString &section,
                                   const QString &key)
 {
-    const QString path = keyPath(application, section, key);
-    if (!m_settings->contains(path))
+    QList<Change> changes;
+    stage(changes, keyPath(application, section, key), QVariant());
+    commit(changes, QStringLiteral("delete ") + section + u'/' + key);
+}
+
+void SettingsStore::save(const SettingsBatch &batch)
+{
+    QList<Change> changes;
+    for (const SettingsBatch::Write &w : batch.writes())
+        stage(changes, keyPath(Application(), w.section, w.key), w.value);
+    const QString what = changes.size() == 1
+                             ? QStringLiteral("write ") + changes.first().path
+                             : QStringLiteral("write %1 settings").arg(changes.size());
+    commit(changes, what);
+}
+
+void SettingsStore::stage(QList<Change> &changes, const QString &path, const QVariant &after) const
+{
+    // Rewriting a value the file already holds would cost a file replacement for nothing,
+    // and the start-up writes several such values back every time.
+    const QVariant stored = m_settings->value(path);
+    if (!after.isValid() ? !stored.isValid()
+                         : stored.typeId() == QMetaType::QString && stored == after)
         return;
-    m_settings->remove(path);
-    commit(QStringLiteral("delete ") + section + u'/' + key,
-           [&] { return !m_settings->contains(path); });
+    // A batch may name a key twice; the later value wins, and rolling back in reverse
+    // order still ends at what was stored.
+    for (const Change &c : std::as_const(changes)) {
+        if (c.path == path) {
+            changes.append({path, after, c.after});
+            return;
+        }
+    }
+    changes.append({path, after, stored});
 }
 
 QString SettingsStore::read(const Key &key, int n)
@@ -87,25 +108,63 @@ QString SettingsStore::read(const Key &key, int n)
     return fallback;
 }
 
-void SettingsStore::commit(const QString &what, const std::function<bool()> &landed)
+void SettingsStore::commit(const QList<Change> &changes, const QString &what)
 {
-    const QFileInfo file(m_settings->fileName());
-    if (!QDir().mkpath(file.absolutePath()))
-        throw IoError(QStringLiteral("cannot create the settings folder to ") + what);
-    m_settings->sync();
-    if (m_settings->status() == QSettings::FormatError) {
-        // A hand-edited file that did not parse keeps QSettings in its format-error state,
-        // which then hides write errors. The write has replaced the file, so read it afresh
-        // and check that the change is really there.
-        const QString file = m_settings->fileName();
-        m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-        if (m_settings->status() == QSettings::NoError && landed())
-            return;
-        throw IoError(QStringLiteral("cannot ") + what + QStringLiteral(" in ") + file);
-    }
+    if (changes.isEmpty())
+        return;
+    const QString file = m_settings->fileName();
+    // QSettings keeps an error status for good, even after later writes succeed; a fresh
+    // object over the same file starts clean.
     if (m_settings->status() != QSettings::NoError)
-        throw IoError(QStringLiteral("cannot ") + what + QStringLiteral(" in ")
-                      + m_settings->fileName());
+        m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    for (const Change &c : changes) {
+        if (c.after.isValid())
+            m_settings->setValue(c.path, c.after);
+        else
+            m_settings->remove(c.path);
+    }
+    try {
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+            throw IoError(QStringLiteral("cannot create the folder of ") + file +
+                          QStringLiteral(" to ") + what);
+        m_settings->sync();
+        if (m_settings->status() == QSettings::FormatError) {
+            // A hand-edited file that did not parse keeps QSettings in its format-error
+            // state, which then hides write errors. The write has replaced the file, so read
+            // it afresh and check that the change is really there.
+            m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+            if (m_settings->status() == QSettings::NoError && landed(changes))
+                return;
+            throw IoError(QStringLiteral("cannot ") + what + QStringLiteral(" in ") + file);
+        }
+        if (m_settings->status() != QSettings::NoError)
+            throw IoError(QStringLiteral("cannot ") + what + QStringLiteral(" in ") + file);
+    } catch (const IoError &) {
+        rollBack(changes);
+        throw;
+    }
+}
+
+bool SettingsStore::landed(const QList<Change> &changes) const
+{
+    for (const Change &c : changes) {
+        const QVariant now = m_settings->value(c.path);
+        if (c.after.isValid() ? now != c.after : now.isValid())
+            return false;
+    }
+    return true;
+}
+
+void SettingsStore::rollBack(const QList<Change> &changes)
+{
+    // QSettings keeps an unsaved value in memory: later reads would see it and the next
+    // good write would store it. Put back what was there, so a failed write leaves no trace.
+    for (auto c = changes.crbegin(); c != changes.crend(); ++c) {
+        if (c->before.isValid())
+            m_settings->setValue(c->path, c->before);
+        else
+            m_settings->remove(c->path);
+    }
 }
 
 } // namespace nookery

@@ -2,7 +2,9 @@
 
 #include "settings/keys.h"
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -10,9 +12,33 @@ class QSettings;
 
 namespace nookery {
 
+// Values meant to land together through SettingsStore::save(batch).
+class SettingsBatch
+{
+public:
+    struct Write
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+
+    void save(const Key &key, const QString &value) { save(key, 0, value); }
+    void save(const Key &key, int n, const QString &value)
+    {
+        m_writes.append({key.sectionName(), key.nameAt(n), value});
+    }
+    bool isEmpty() const { return m_writes.isEmpty(); }
+    const QList<Write> &writes() const { return m_writes; }
+
+private:
+    QList<Write> m_writes;
+};
+
 // The per-user store of the suite's options and small values: application, section and
 // key to a string. Missing keys read as "". Every write is on disk when the call returns;
-// a write that cannot be made throws IoError so the calling handler shows its message.
+// a write that cannot be made throws IoError so the calling handler shows its message, and
+// then leaves no trace: reads give the old value and no later write stores it.
 class SettingsStore
 {
 public:
@@ -56,14 +82,27 @@ public:
         save(key.sectionName(), key.nameAt(n), value);
     }
     void remove(const Key &key, int n = 0) { remove(key.sectionName(), key.nameAt(n)); }
+    // Every value of the batch in one file replacement, all or none; values the store
+    // already holds are not written again.
+    void save(const SettingsBatch &batch);
     bool isChecked(const Key &key, int n = 0) const { return value::isChecked(get(key, n)); }
     // The value, or the key's fallback when empty; a seeded key writes its fallback first.
     QString read(const Key &key, int n = 0);
 
 private:
-    QString keyPath(const QString &application, const QString &section,
-                    const QString &key) const;
-    void commit(const QString &what, const std::function<bool()> &landed);
+    QString keyPath(const QString &application, const QString &section, const QString &key) const;
+    // One change to the open settings, and how to take it back.
+    struct Change
+    {
+        QString path;
+        QVariant after;  // invalid: the key goes
+        QVariant before; // invalid: the key was not there
+    };
+    // Adds the change unless the store already holds that value.
+    void stage(QList<Change> &changes, const QString &path, const QVariant &after) const;
+    void commit(const QList<Change> &changes, const QString &what);
+    bool landed(const QList<Change> &changes) const;
+    void rollBack(const QList<Change> &changes);
 
     std::unique_ptr<QSettings> m_settings;
 };

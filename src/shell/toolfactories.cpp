@@ -9,6 +9,7 @@
 #include "timers/countfull.h"
 #include "timers/countup.h"
 #include "shell/startup.h"
+#include "settings/optionsform.h"
 
 namespace nookery {
 
@@ -39,6 +40,8 @@ ToolFactories toolFactories()
          [](const ToolContext &c) { return new calendar(c.store, c.clock, c.platform, c.suite); }},
         {Tool::StartupList,
          [](const ToolContext &c) { return new startup(c.platform, c.suite, c.startFolder); }},
+        {Tool::Options,
+         [](const ToolContext &c) { return new optionsform(c.store, c.platform, c.suite); }},
     };
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real binary on a private X server.
-#   e2e.sh strip|tray|latetray|sni|exitkey|help NOOKERY TRAYOWNER
+#   e2e.sh strip|tray|latetray|sni|exitkey|help|options NOOKERY TRAYOWNER
 # strip:    no tray host; the strip window is mapped at the top-left, the store is seeded,
 #           SIGTERM ends the suite at once with exit code 0.
 # tray:     a real XEmbed tray host; the icon is embedded, no window is mapped, a right and a
@@ -15,6 +15,8 @@
 # help:     F1 in the strip window maps the help viewer on the contents; F1 on a highlighted
 #           menu entry shows that entry's topic; "About" maps the about box, and its icon the
 #           upgrade dialog.
+# options:  F11 in the strip window maps "Nookery Options"; Ctrl+Tab, Alt+R, Alt+S store
+#           Calendar Menu=checked and close the dialog; SIGTERM ends the suite with exit code 0.
 # A program the check needs that is not installed skips it (exit code 77; see needs.sh).
 set -uo pipefail
 case_name=$1
@@ -94,7 +96,7 @@ fi
 settings="$work/config/Quillane Software/Nookery.ini"
 mkdir -p "$(dirname "$settings")"
 case $case_name in
-exitkey | help) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
+exitkey | help | options) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
 # Calendar hidden: the host's menu must leave it out too.
 sni) printf '[Calendar]\nMenu=checked\n' >"$settings" ;;
 esac
@@ -256,6 +258,26 @@ help)
   read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
   xdotool mousemove "$x" "$y" click 1
   wait_for 10 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
+  kill -TERM "$suite"
+  ends_cleanly
+  ;;
+options)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F11
+  options_window() { xdotool search --onlyvisible --name '^Nookery Options$' 2>/dev/null | head -n1; }
+  has_options() { [ -n "$(options_window)" ]; }
+  wait_for 10 has_options || fail "F11 did not map the options dialog"
+  o=$(options_window)
+  xdotool windowactivate --sync "$o" >/dev/null 2>&1 || xdotool windowfocus --sync "$o"
+  xdotool key --window "$o" ctrl+Tab alt+r alt+s
+  calendar_hidden() {
+    awk '/^\[/{s=$0} s=="[Calendar]" && $0=="Menu=checked"{f=1} END{exit !f}' "$settings"
+  }
+  wait_for 10 calendar_hidden || fail "the settings file lacks Calendar Menu=checked: $(cat "$settings")"
+  no_options() { ! has_options; }
+  wait_for 5 no_options || fail "the options dialog stayed open after saving"
   kill -TERM "$suite"
   ends_cleanly
   ;;

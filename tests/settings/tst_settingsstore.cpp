@@ -1,10 +1,13 @@
 #include "common/failure.h"
+#include "settings/blockedfolder.h"
 #include "settings/settingsstore.h"
 #include "support/tempstore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+#include <qplatformdefs.h>
 
 using namespace nookery;
 
@@ -21,7 +24,13 @@ private slots:
     void readOnlyFileThrows();
     void readOnlyFolderThrows();
     void corruptFileReadsAndStaysWritable();
+    void failedWriteLeavesNoTrace_data();
+    void failedWriteLeavesNoTrace();
+    void batchWritesOnlyWhatChanged();
 };
+
+using test::BlockedFolder;
+using test::fileBytes;
 
 void tst_SettingsStore::valuesRoundTripExactly_data()
 {
@@ -48,8 +57,7 @@ void tst_SettingsStore::valuesRoundTripExactly()
     QCOMPARE(temp.store().get(QStringLiteral("Other Programs"), QStringLiteral("Program 1 path")),
              value);
     // And as a later run reads it from the file.
-    QCOMPARE(temp.reopen()->get(QStringLiteral("Other Programs"),
-                                QStringLiteral("Program 1 path")),
+    QCOMPARE(temp.reopen()->get(QStringLiteral("Other Programs"), QStringLiteral("Program 1 path")),
              value);
 }
 
@@ -57,17 +65,21 @@ void tst_SettingsStore::missingAndDeletedKeysReadEmpty()
 {
     test::TempStore temp;
     SettingsStore &s = temp.store();
-    QCOMPARE(s.get(QStringLiteral("CountDown"), QStringLiteral("Date CountDown Text 1")), QString());
+    QCOMPARE(s.get(QStringLiteral("CountDown"), QStringLiteral("Date CountDown Text 1")),
+             QString());
     const QString section = QStringLiteral("CountDown");
-    for (const char *k : {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
+    for (const char *k :
+         {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
         s.save(section, QLatin1String(k), QStringLiteral("x"));
     s.save(section, QStringLiteral("Date CountDown Text 2"), QStringLiteral("kept"));
-    for (const char *k : {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
+    for (const char *k :
+         {"Date CountDown Text 1", "Date CountDown Date 1", "Date CountDown Time 1"})
         s.remove(section, QLatin1String(k));
     auto reopened = temp.reopen();
     QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Text 1")), QString());
     QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Time 1")), QString());
-    QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Text 2")), QStringLiteral("kept"));
+    QCOMPARE(reopened->get(section, QStringLiteral("Date CountDown Text 2")),
+             QStringLiteral("kept"));
     // Deleting what is not there is no failure.
     s.remove(section, QStringLiteral("never written"));
 }
@@ -76,7 +88,8 @@ void tst_SettingsStore::writeIsOnDiskBeforeReturn()
 {
     test::TempStore temp;
     auto other = temp.reopen(); // opened before the write, like a second running process
-    temp.store().save(QStringLiteral("Reminders"), QStringLiteral("Days Checked"), QStringLiteral("6"));
+    temp.store().save(QStringLiteral("Reminders"), QStringLiteral("Days Checked"),
+                      QStringLiteral("6"));
     QFile file(temp.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -97,7 +110,8 @@ void tst_SettingsStore::otherApplicationKeptApart()
     s.SaveSetting(QStringLiteral("Other App"), QStringLiteral("Calendar"), QStringLiteral("Menu"),
                   QStringLiteral("other"));
     QCOMPARE(s.get(QStringLiteral("Calendar"), QStringLiteral("Menu")), QStringLiteral("checked"));
-    QCOMPARE(s.GetSetting(QStringLiteral("Other App"), QStringLiteral("Calendar"), QStringLiteral("Menu")),
+    QCOMPARE(s.GetSetting(QStringLiteral("Other App"), QStringLiteral("Calendar"),
+                          QStringLiteral("Menu")),
              QStringLiteral("other"));
 }
 
@@ -106,11 +120,12 @@ void tst_SettingsStore::readOnlyFileThrows()
     if (geteuid() == 0)
         QSKIP("root writes through file permissions");
     test::TempStore temp;
-    temp.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"), QStringLiteral("checked"));
+    temp.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"),
+                      QStringLiteral("checked"));
     QFile::setPermissions(temp.path(), QFile::ReadOwner);
-    QVERIFY_THROWS_EXCEPTION(IoError, temp.store().save(QStringLiteral("Calendar"),
-                                                        QStringLiteral("Menu"),
-                                                        QStringLiteral("unchecked")));
+    QVERIFY_THROWS_EXCEPTION(IoError,
+                             temp.store().save(QStringLiteral("Calendar"), QStringLiteral("Menu"),
+                                               QStringLiteral("unchecked")));
     QCOMPARE(temp.reopen()->get(QStringLiteral("Calendar"), QStringLiteral("Menu")),
              QStringLiteral("checked"));
 }
@@ -146,6 +161,74 @@ void tst_SettingsStore::corruptFileReadsAndStaysWritable()
     store.save(QStringLiteral("Other Programs"), QStringLiteral("Path"), QStringLiteral("/data"));
     QCOMPARE(temp.reopen()->get(QStringLiteral("Other Programs"), QStringLiteral("Path")),
              QStringLiteral("/data"));
+}
+
+void tst_SettingsStore::failedWriteLeavesNoTrace_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("single write") << QStringLiteral("save");
+    QTest::newRow("delete") << QStringLiteral("remove");
+    QTest::newRow("batch") << QStringLiteral("batch");
+}
+
+void tst_SettingsStore::failedWriteLeavesNoTrace()
+{
+    QFETCH(QString, how);
+    test::TempStore temp;
+    SettingsStore &s = temp.store();
+    s.save(keys::CalendarMenu, QStringLiteral("checked"));
+    s.save(keys::Page, 1, QStringLiteral("Home"));
+    const QByteArray before = fileBytes(temp.path());
+    auto other = temp.reopen();
+    {
+        BlockedFolder blocked(temp);
+        if (how == u"save") {
+            QVERIFY_THROWS_EXCEPTION(IoError, s.save(keys::CalendarMenu, QStringLiteral("failed")));
+        } else if (how == u"remove") {
+            QVERIFY_THROWS_EXCEPTION(IoError, s.remove(keys::CalendarMenu));
+        } else {
+            SettingsBatch batch;
+            batch.save(keys::CalendarMenu, QStringLiteral("failed"));
+            batch.save(keys::Page, 2, QStringLiteral("failed"));
+            batch.save(keys::Page, 1, QStringLiteral("Home")); // unchanged
+            QVERIFY_THROWS_EXCEPTION(IoError, s.save(batch));
+        }
+        QCOMPARE(s.get(keys::CalendarMenu), QStringLiteral("checked"));
+        QCOMPARE(other->get(keys::CalendarMenu), QStringLiteral("checked"));
+        QCOMPARE(s.get(keys::Page, 2), QString());
+        QCoreApplication::processEvents(); // QSettings' own deferred sync
+        blocked.unblock();
+        QCoreApplication::processEvents();
+        QCOMPARE(fileBytes(temp.path()), before);
+    }
+    // The next good write stores itself only.
+    s.save(keys::Version, QStringLiteral("7.0"));
+    const QByteArray after = fileBytes(temp.path());
+    QVERIFY2(!after.contains("failed") && after.contains("Menu=checked"), after.constData());
+    QCOMPARE(s.get(keys::Version), QStringLiteral("7.0"));
+}
+
+void tst_SettingsStore::batchWritesOnlyWhatChanged()
+{
+    test::TempStore temp;
+    SettingsStore &s = temp.store();
+    SettingsBatch batch;
+    batch.save(keys::CalendarMenu, QStringLiteral("checked"));
+    batch.save(keys::Sound, 2, QStringLiteral("  a, \"b\" "));
+    batch.save(keys::Page, 10, QString());
+    s.save(batch);
+    auto other = temp.reopen();
+    QCOMPARE(other->get(keys::CalendarMenu), QStringLiteral("checked"));
+    QCOMPARE(other->get(keys::Sound, 2), QStringLiteral("  a, \"b\" "));
+    QVERIFY(fileBytes(temp.path()).contains("Page10="));
+
+    // The same values again replace nothing: the file keeps its inode and time.
+    QT_STATBUF st1;
+    QCOMPARE(QT_STAT(QFile::encodeName(temp.path()).constData(), &st1), 0);
+    s.save(batch);
+    QT_STATBUF st2;
+    QCOMPARE(QT_STAT(QFile::encodeName(temp.path()).constData(), &st2), 0);
+    QCOMPARE(st2.st_ino, st1.st_ino);
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

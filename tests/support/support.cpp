@@ -23,6 +23,8 @@ struct TestMode
 
 QStringList leftoverWindows()
 {
+    // A closed window is deleted from the event loop; let that happen first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList names;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         // Qt keeps menus and tool tips around as hidden top-level widgets of its own.
