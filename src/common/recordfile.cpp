@@ -88,13 +88,19 @@ qint64 RecordFile::byteLength() const
 
 QByteArray RecordFile::read(qint64 index) const
 {
+    return readRecords(index, 1);
+}
+
+QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
+{
     if (m_fd < 0)
         throw IoError(QStringLiteral("record file is not open"));
-    QByteArray out(m_recordLength, Qt::Uninitialized);
+    const qint64 length = qMax<qint64>(count, 0) * m_recordLength;
+    QByteArray out(length, Qt::Uninitialized);
     qint64 got = 0;
-    while (got < m_recordLength) {
-        const ssize_t n = ::pread(m_fd, out.data() + got, size_t(m_recordLength - got),
-                                  off_t(index * m_recordLength + got));
+    while (got < length) {
+        const ssize_t n = ::pread(m_fd, out.data() + got, size_t(length - got),
+                                  off_t(first * m_recordLength + got));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -106,6 +112,17 @@ QByteArray RecordFile::read(qint64 index) const
     }
     out.truncate(got);
     return out;
+}
+
+bool RecordFile::isFileAt(const QString &path) const
+{
+    struct stat held{};
+    struct stat named{};
+    if (m_fd < 0 || ::fstat(m_fd, &held) != 0)
+        return false;
+    if (::stat(QFile::encodeName(path).constData(), &named) != 0)
+        return false;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 QByteArray RecordFile::fit(const QByteArray &record) const
