@@ -17,7 +17,7 @@ QString datePart(const ReminderLine &line, const ReminderRecord &record,
                  const DatePatterns &patterns)
 {
     if (!line.date.isValid())
-        return record.Date.trimmed().leftJustified(8) + QStringLiteral("      ");
+        return record.Date.trimmed().leftJustified(14, u' ', true);
     return formatDatePattern(line.date, patterns.shortDate) + QStringLiteral("   ") +
            QLocale().dayName(line.date.dayOfWeek(), QLocale::ShortFormat);
 }
