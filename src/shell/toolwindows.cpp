@@ -19,7 +19,8 @@ ToolWindows::~ToolWindows()
 QWidget *ToolWindows::present(Tool tool)
 {
     QPointer<QWidget> &slot = m_open[tool];
-    if (!slot) {
+    const bool made = !slot;
+    if (made) {
         const auto factory = m_factories.constFind(tool);
         if (factory == m_factories.constEnd()) {
             m_open.remove(tool);
@@ -33,7 +34,8 @@ QWidget *ToolWindows::present(Tool tool)
         slot->setAttribute(Qt::WA_DeleteOnClose);
     }
     QWidget *window = slot;
-    if (window->isMinimized())
+    // A window that chose to open minimised stays so on its first show.
+    if (window->isMinimized() && !made)
         window->showNormal();
     else
         window->show();
