@@ -36,7 +36,6 @@ constexpr int ListsHeightMarginTwips = 1920;
 constexpr int ListsWidthMarginTwips = 365;
 constexpr int HelpTopic = 240;
 constexpr int OptionsPage = 5;
-constexpr int RecordRole = Qt::UserRole;
 
 const QString &caption()
 {
@@ -447,16 +446,9 @@ void reminder::fillList(QListWidget *list, const QList<ReminderLine> &lines,
     const int current = m_file.current();
     {
         const QSignalBlocker block(list);
-        list->setUpdatesEnabled(false);
         list->clear();
-        const QDate now = today();
-        for (const ReminderLine &line : lines) {
-            auto *item = new QListWidgetItem(
-                listLineText(line, records.at(line.record - 1), now, m_patterns));
-            item->setData(RecordRole, line.record);
-            list->addItem(item);
-        }
-        list->setUpdatesEnabled(true);
+        // One insertion for the whole view; the line's record is found through m_lines.
+        list->addItems(listLineTexts(lines, records, today(), m_patterns));
     }
     LabelRecordCount = int(lines.size());
     if (lines.isEmpty())
@@ -474,12 +466,12 @@ void reminder::fillList(QListWidget *list, const QList<ReminderLine> &lines,
 
 void reminder::selectLine(QListWidget *list)
 {
-    const QListWidgetItem *item = list->currentItem();
-    if (!item)
+    const int row = list->currentRow();
+    if (row < 0 || row >= m_lines.size())
         return;
-    m_file.setCurrent(item->data(RecordRole).toInt());
+    m_file.setCurrent(m_lines.at(row).record);
     // The text column starts at the 24th character of a line.
-    LabelReminder = item->text().mid(23, ReminderRecord::TextLength).trimmed();
+    LabelReminder = list->item(row)->text().mid(23, ReminderRecord::TextLength).trimmed();
     LoadCurrent();
 }
 

@@ -26,9 +26,26 @@ QString withoutControls(QString text)
     return text;
 }
 
-QByteArray field(const QByteArray &record, reminderlayout::Field f)
+// Records are decoded by the thousand for a view: one lookup table, built once from the
+// code page, instead of a converter per field.
+QString decode(QByteArrayView bytes)
 {
-    return record.mid(f.offset, f.width);
+    static const QString table = [] {
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        return fromWindows1252(all);
+    }();
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *d = out.data();
+    for (char c : bytes)
+        *d++ = table.at(uchar(c));
+    return out;
+}
+
+QByteArrayView field(const QByteArray &record, reminderlayout::Field f)
+{
+    return QByteArrayView(record).sliced(f.offset, f.width);
 }
 
 char byteAt(const QByteArray &record, reminderlayout::Field f)
@@ -68,11 +85,11 @@ ReminderRecord ReminderRecord::fromBytes(const QByteArray &bytes)
     QByteArray whole = bytes.left(layout::RecordLength);
     whole.append(layout::RecordLength - whole.size(), ' ');
     ReminderRecord r;
-    r.Text = withoutControls(fromWindows1252(field(whole, layout::Text)));
-    r.Reserved = field(whole, layout::Reserved);
+    r.Text = withoutControls(decode(field(whole, layout::Text)));
+    r.Reserved = field(whole, layout::Reserved).toByteArray();
     r.ShowYears = byteAt(whole, layout::ShowYears);
     r.Frequency = byteAt(whole, layout::Frequency);
-    r.Date = fromWindows1252(field(whole, layout::Date));
+    r.Date = decode(field(whole, layout::Date));
     return r;
 }
 
@@ -92,14 +109,21 @@ QByteArray ReminderRecord::toBytes() const
 
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst)
 {
+    return readReminderDate(text, dayFirst, localeDateSeparator());
+}
+
+std::optional<QDate> readReminderDate(const QString &text, bool dayFirst,
+                                      const QString &localeSeparator)
+{
     const QString t = text.trimmed();
-    QString separators = QStringLiteral("/-.");
-    separators += localeDateSeparator();
+    const auto isSeparator = [&localeSeparator](QChar c) {
+        return c == u'/' || c == u'-' || c == u'.' || localeSeparator.contains(c);
+    };
 
     QList<QStringView> parts;
     qsizetype start = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
-        if (separators.contains(t.at(i))) {
+        if (isSeparator(t.at(i))) {
             parts.append(QStringView(t).mid(start, i - start));
             start = i + 1;
         }

@@ -39,6 +39,9 @@ struct ReminderRecord
 // that would make a month above 12. "/", "-", "." or the locale's separator; a one or two
 // digit year is 1930-2029. Anything else, or a day that does not exist, gives nothing.
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst);
+// The same with the locale's separator given, for callers that read many dates.
+std::optional<QDate> readReminderDate(const QString &text, bool dayFirst,
+                                      const QString &localeSeparator);
 
 // Whether a reminder with `frequency` and the (readable) stored `date` falls due on `day`.
 // "O" on its date; "W" on its weekday; "M" on its day of the month, which a shorter month

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -12,15 +13,67 @@ namespace {
 constexpr int MaxDaysChecked = 365;
 constexpr int DefaultDaysChecked = 6;
 
-// "12/08/26   Tue", or for a date that cannot be read, the stored text in its place.
-QString datePart(const ReminderLine &line, const ReminderRecord &record,
-                 const DatePatterns &patterns)
+// Formats many lines with what the locale gives looked up once, not once a line.
+class LineFormat
 {
-    if (!line.date.isValid())
-        return record.Date.trimmed().leftJustified(14, u' ', true);
-    return formatDatePattern(line.date, patterns.shortDate) + QStringLiteral("   ") +
-           QLocale().dayName(line.date.dayOfWeek(), QLocale::ShortFormat);
-}
+public:
+    LineFormat(const QDate &today, const DatePatterns &patterns)
+        : m_today(today), m_dayFirst(patterns.dayFirst()), m_separator(localeDateSeparator())
+    {
+        const QLocale locale;
+        for (int d = 1; d <= 7; ++d)
+            m_weekdays[size_t(d - 1)] = locale.dayName(d, QLocale::ShortFormat);
+    }
+
+    // "12/08/26   Tue", or for a date that cannot be read, the stored text in its place.
+    QString datePart(const ReminderLine &line, const ReminderRecord &record) const
+    {
+        if (!line.date.isValid())
+            return record.Date.trimmed().leftJustified(14, u' ', true);
+        const QDate &d = line.date;
+        const int first = m_dayFirst ? d.day() : d.month();
+        const int second = m_dayFirst ? d.month() : d.day();
+        QString out;
+        out.reserve(20);
+        out += twoDigits(first);
+        out += m_separator;
+        out += twoDigits(second);
+        out += m_separator;
+        out += twoDigits(d.year() % 100);
+        out += QLatin1String("   ");
+        out += m_weekdays[size_t(d.dayOfWeek() - 1)];
+        return out;
+    }
+
+    QString listLine(const ReminderLine &line, const ReminderRecord &record) const
+    {
+        QString text = datePart(line, record) + u'\t' + frequencyName(record.Frequency) + u'\t' +
+                       record.Text.leftJustified(ReminderRecord::TextLength, u' ', true);
+        if (record.showsYears()) {
+            if (const auto stored = readReminderDate(record.Date, m_dayFirst, m_separator))
+                text += QStringLiteral(" ... %1 years").arg(m_today.year() - stored->year());
+        }
+        return text;
+    }
+
+    QString printLine(const ReminderLine &line, const ReminderRecord &record) const
+    {
+        return datePart(line, record) + QStringLiteral("   ") + frequencyName(record.Frequency) +
+               u'\t' + record.Text.leftJustified(ReminderRecord::TextLength, u' ', true);
+    }
+
+private:
+    static QString twoDigits(int n)
+    {
+        const char digits[] = {char('0' + n / 10 % 10), char('0' + n % 10)};
+        return QString::fromLatin1(digits, 2);
+    }
+
+    QDate m_today;
+    bool m_dayFirst;
+    QString m_separator;
+    std::array<QString, 7> m_weekdays;
+};
 
 } // namespace
 
@@ -28,10 +81,11 @@ QList<ReminderLine> upcomingLines(const QList<ReminderRecord> &records, const QD
                                   int daysChecked, bool dayFirst)
 {
     // Read each date once, not once a day.
+    const QString separator = localeDateSeparator();
     std::vector<std::optional<QDate>> dates;
     dates.reserve(size_t(records.size()));
     for (const ReminderRecord &r : records)
-        dates.push_back(readReminderDate(r.Date, dayFirst));
+        dates.push_back(readReminderDate(r.Date, dayFirst, separator));
 
     QList<ReminderLine> out;
     for (int j = 0; j <= daysChecked; ++j) {
@@ -47,31 +101,36 @@ QList<ReminderLine> upcomingLines(const QList<ReminderRecord> &records, const QD
 
 QList<ReminderLine> allLines(const QList<ReminderRecord> &records, bool dayFirst)
 {
+    const QString separator = localeDateSeparator();
     QList<ReminderLine> out;
     out.reserve(records.size());
     for (qsizetype i = 0; i < records.size(); ++i)
-        out.append({int(i + 1), readReminderDate(records.at(i).Date, dayFirst).value_or(QDate())});
+        out.append({int(i + 1),
+                    readReminderDate(records.at(i).Date, dayFirst, separator).value_or(QDate())});
     return out;
 }
 
 QString listLineText(const ReminderLine &line, const ReminderRecord &record, const QDate &today,
                      const DatePatterns &patterns)
 {
-    QString text = datePart(line, record, patterns) + u'\t' + frequencyName(record.Frequency) +
-                   u'\t' + record.Text.leftJustified(ReminderRecord::TextLength, u' ', true);
-    if (record.showsYears()) {
-        if (const auto stored = readReminderDate(record.Date, patterns.dayFirst()))
-            text += QStringLiteral(" ... %1 years").arg(today.year() - stored->year());
-    }
-    return text;
+    return LineFormat(today, patterns).listLine(line, record);
+}
+
+QStringList listLineTexts(const QList<ReminderLine> &lines, const QList<ReminderRecord> &records,
+                          const QDate &today, const DatePatterns &patterns)
+{
+    const LineFormat format(today, patterns);
+    QStringList out;
+    out.reserve(lines.size());
+    for (const ReminderLine &line : lines)
+        out.append(format.listLine(line, records.at(line.record - 1)));
+    return out;
 }
 
 QString printLineText(const ReminderLine &line, const ReminderRecord &record,
                       const DatePatterns &patterns)
 {
-    return datePart(line, record, patterns) + QStringLiteral("   ") +
-           frequencyName(record.Frequency) + u'\t' +
-           record.Text.leftJustified(ReminderRecord::TextLength, u' ', true);
+    return LineFormat(QDate(), patterns).printLine(line, record);
 }
 
 int daysCheckedFrom(const QString &setting)

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QStringList>
 
 namespace nookery {
 
@@ -29,6 +30,9 @@ QList<ReminderLine> allLines(const QList<ReminderRecord> &records, bool dayFirst
 // its years " ... 25 years" (this year minus the stored one, whatever day the line is for).
 QString listLineText(const ReminderLine &line, const ReminderRecord &record, const QDate &today,
                      const DatePatterns &patterns);
+// The lines of a whole view, `lines` pointing into `records`.
+QStringList listLineTexts(const QList<ReminderLine> &lines, const QList<ReminderRecord> &records,
+                          const QDate &today, const DatePatterns &patterns);
 // As printed: weekday and frequency three blanks apart, no years.
 QString printLineText(const ReminderLine &line, const ReminderRecord &record,
                       const DatePatterns &patterns);
