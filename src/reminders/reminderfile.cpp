@@ -62,8 +62,13 @@ void ReminderFile::openFile()
     m_count = 0;
     const QString file = path();
     m_access = Access::Writable;
-    if (!m_lock.isLocked() && !m_lock.tryLock(0))
-        m_access = Access::InUse;
+    if (!m_lock.isLocked() && !m_lock.tryLock(0)) {
+        // A copy killed before it wrote its process id into the lock leaves a lock nothing
+        // can call stale. Its owner's kernel lock died with it, though: when nobody holds
+        // that, the lock is removed and taken.
+        if (!m_lock.removeStaleLockFile() || !m_lock.tryLock(0))
+            m_access = Access::InUse;
+    }
 
     if (m_access == Access::Writable) {
         try {

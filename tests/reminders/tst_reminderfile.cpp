@@ -57,6 +57,7 @@ private slots:
     void remove();
     void removePastOnce();
     void secondCopyOpensReadOnly();
+    void lockLeftByACrash();
     void notWritableOpensReadOnly();
     void replacedBehindOurBack();
     void compactionFailureLeavesFileAlone();
@@ -279,6 +280,16 @@ void tst_ReminderFile::secondCopyOpensReadOnly()
     QCOMPARE(file->access(), ReminderFile::Access::InUse);
     QCOMPARE(file->Count(), 0);
     QVERIFY(!QFile::exists(path()));
+}
+
+void tst_ReminderFile::lockLeftByACrash()
+{
+    // Killed between creating the lock and writing its process id into it.
+    QFile lock(dir->filePath(QStringLiteral("reminder.lck")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    file->Open(MonthFirst);
+    QVERIFY(file->isWritable());
 }
 
 void tst_ReminderFile::notWritableOpensReadOnly()

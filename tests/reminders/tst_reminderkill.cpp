@@ -47,7 +47,11 @@ void tst_ReminderKill::killedAtRandomMoments()
             else
                 break;
         }
-        QCOMPARE(p.state(), QProcess::Running);
+        QVERIFY2(p.state() == QProcess::Running,
+                 qPrintable(QStringLiteral("run %1 ended by itself, code %2: %3")
+                                .arg(run)
+                                .arg(p.exitCode())
+                                .arg(QString::fromLocal8Bit(p.readAllStandardError()))));
         ::kill(pid_t(p.processId()), SIGKILL);
         QVERIFY(p.waitForFinished(30000));
         QVERIFY2(p.exitStatus() == QProcess::CrashExit, p.readAllStandardError().constData());
