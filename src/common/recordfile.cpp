@@ -89,31 +89,14 @@ qint64 RecordFile::byteLength() const
 
 QByteArray RecordFile::read(qint64 index) const
 {
-    if (m_fd < 0)
-        throw IoError(QStringLiteral("record file is not open"));
-    QByteArray out(m_recordLength, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < m_recordLength) {
-        const ssize_t n = ::pread(m_fd, out.data() + got, size_t(m_recordLength - got),
-                                  off_t(index * m_recordLength + got));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(systemError(QStringLiteral("cannot read"), m_path));
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    out.truncate(got);
-    return out;
+    return readRecords(index, 1);
 }
 
 QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
 {
     if (m_fd < 0)
         throw IoError(QStringLiteral("record file is not open"));
-    const qint64 length = std::max<qint64>(count, 0) * m_recordLength;
+    const qint64 length = qMax<qint64>(count, 0) * m_recordLength;
     QByteArray out(length, Qt::Uninitialized);
     qint64 got = 0;
     while (got < length) {
@@ -130,6 +113,17 @@ QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
     }
     out.truncate(got);
     return out;
+}
+
+bool RecordFile::isFileAt(const QString &path) const
+{
+    struct stat held{};
+    struct stat named{};
+    if (m_fd < 0 || ::fstat(m_fd, &held) != 0)
+        return false;
+    if (::stat(QFile::encodeName(path).constData(), &named) != 0)
+        return false;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 QByteArray RecordFile::fit(const QByteArray &record) const

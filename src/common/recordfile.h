@@ -32,8 +32,11 @@ public:
 
     // Record `index`; past the end it reads as far as the file goes (possibly nothing).
     QByteArray read(qint64 index) const;
-    // `count` records from `first` in one read, as far as the file goes.
+    // `count` records from `first` in one go, as far as the file goes.
     QByteArray readRecords(qint64 first, qint64 count) const;
+    // Whether the open descriptor is still the file now at `path` (same device and inode):
+    // on Linux nothing stops another program renaming a file over the one we hold.
+    bool isFileAt(const QString &path) const;
     // One write at the record's offset, then fdatasync. `record` is cut or padded with
     // blanks to the record length.
     void write(qint64 index, const QByteArray &record);

@@ -10,6 +10,7 @@
 #include "timers/countup.h"
 #include "shell/startup.h"
 #include "settings/optionsform.h"
+#include "reminders/reminder.h"
 
 namespace nookery {
 
@@ -42,6 +43,10 @@ ToolFactories toolFactories()
          [](const ToolContext &c) { return new startup(c.platform, c.suite, c.startFolder); }},
         {Tool::Options,
          [](const ToolContext &c) { return new optionsform(c.store, c.platform, c.suite); }},
+        {Tool::Reminders,
+         [](const ToolContext &c) {
+             return new reminder(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
     };
 }
 

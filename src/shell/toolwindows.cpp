@@ -24,7 +24,8 @@ QWidget *ToolWindows::present(Tool tool)
     // moment ago (one that reopens itself fresh) is not shown again.
     if (slot && !slot->testAttribute(Qt::WA_DeleteOnClose))
         slot = nullptr;
-    if (!slot) {
+    const bool made = !slot;
+    if (made) {
         const auto factory = m_factories.constFind(tool);
         if (factory == m_factories.constEnd()) {
             m_open.remove(tool);
@@ -40,7 +41,8 @@ QWidget *ToolWindows::present(Tool tool)
             helpcontext::set(slot, toolHelpContext(tool));
     }
     QWidget *window = slot;
-    if (window->isMinimized())
+    // A window that chose to open minimised stays so on its first show.
+    if (window->isMinimized() && !made)
         window->showNormal();
     else
         window->show();
