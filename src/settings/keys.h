@@ -36,7 +36,10 @@ struct Key
     QStringView fallback = {};
 
     // The key's name for entry n of an indexed key; the plain name otherwise.
-    QString nameAt(int n) const { return name.toString().arg(n); }
+    QString nameAt(int n) const
+    {
+        return name.contains(u"%1") ? name.toString().arg(n) : name.toString();
+    }
     QString sectionName() const { return section.toString(); }
     QString keyName() const { return name.toString(); }
 };

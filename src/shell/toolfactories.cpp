@@ -1,6 +1,7 @@
 #include "shell/toolwindows.h"
 
 #include "convert/convert.h"
+#include "notes/stickynotes.h"
 
 namespace nookery {
 
@@ -9,6 +10,10 @@ ToolFactories toolFactories()
 {
     return {
         {Tool::Convert, [](const ToolContext &c) { return new convert(c.suite); }},
+        {Tool::StickyNotes,
+         [](const ToolContext &c) {
+             return new stickynotes(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
     };
 }
 
