@@ -248,19 +248,15 @@ void stickynotes::menuprint_Click()
     const QPointer<stickynotes> alive(this);
     if (!m_platform.dialogs().ShowPrinter(*printer, flags) || !alive)
         return;
-    const QString file =
-        printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
-    if (!file.isEmpty())
-        QFile::remove(file);
     RichTextBox1->print(printer.get());
-    QString why;
-    if (printer->printerState() == QPrinter::Error)
-        why = QStringLiteral("The printer reported an error.");
-    else if (!file.isEmpty() && !QFileInfo::exists(file))
-        why =
-            QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(file));
-    if (!why.isEmpty())
-        noteMessage(QStringLiteral("The note could not be printed.\n\n") + why);
+    if (printer->printerState() != QPrinter::Error)
+        return;
+    const QString why =
+        printer->outputFileName().isEmpty()
+            ? QStringLiteral("The printer %1 reported an error.").arg(printer->printerName())
+            : QStringLiteral("The file %1 could not be written.")
+                  .arg(QDir::toNativeSeparators(printer->outputFileName()));
+    noteMessage(QStringLiteral("The note could not be printed.\n\n") + why);
 }
 
 void stickynotes::menudate_Click()
