@@ -48,6 +48,7 @@ private slots:
     void copyingNothingKeepsTheClipboard();
     void richPasteKeepsWhatTheFileKeeps();
     void oversizedPasteIsRefused();
+    void roundTrip();
     void find_data();
     void find();
     void findNextAndAgain();
@@ -306,6 +307,43 @@ void TestNotesEdit::oversizedPasteIsRefused()
     f.editor()->paste();
     QCOMPARE(f.editor()->document()->blockCount(), 200000);
     QCOMPARE(f.messages().size(), 1);
+}
+
+void TestNotesEdit::roundTrip()
+{
+    f.open();
+    const auto line = [&](const QString &text, const QList<const char *> &commands) {
+        const int start = f.editor()->textCursor().position();
+        f.editor()->insertPlainText(text);
+        f.select(start, f.editor()->textCursor().position());
+        for (const char *command : commands)
+            f.trigger(QLatin1String(command));
+        f.editor()->moveCursor(QTextCursor::End);
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+    };
+    f.platform->dialog.fontAnswer = QFont(u"Courier New"_qs, 15);
+    f.platform->dialog.colorAnswer = QColor(0x12, 0x80, 0xfe);
+    line(u"Bold Grüße"_qs, {"ToolBold"});
+    line(u"italic\tcafé Жук 日本 😀"_qs, {"ToolItalic", "ToolCenter"});
+    line(u"underlined {braces} \\"_qs, {"ToolUnderline", "ToolRight"});
+    line(u"bullet one"_qs, {"ToolBullet"});
+    line(u"font and colour"_qs, {"ToolFonts", "ToolForeColor", "ToolLeft"});
+    f.type(u"end"_qs);
+    const QString made = f.shown();
+    // Formats carry on to what is typed next, and Return carries the bullet on.
+    QCOMPARE(made, u"[b]Bold Grüße\n"
+                   "center: [b i]italic\tcafé Жук 日本 😀\n"
+                   "right: [b i u]underlined {braces} \\\n"
+                   "right: * [b i u]bullet one\n"
+                   "* [Courier New 15pt b i u fg#1280fe]font and colour\n"
+                   "* [Courier New 15pt b i u fg#1280fe]end"_qs);
+    f.trigger(u"ToolSave"_qs);
+    const QByteArray saved = f.bytes(1);
+
+    f.open();
+    QCOMPARE(f.shown(), made);
+    f.trigger(u"menusavenow"_qs);
+    QCOMPARE(f.bytes(1), saved);
 }
 
 void TestNotesEdit::find_data()
