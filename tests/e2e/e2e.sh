@@ -6,6 +6,9 @@
 # tray:    a real tray host; the icon is embedded, no window is mapped, a click on the icon
 #          opens the menu, SIGTERM ends the suite with exit code 0.
 # exitkey: F12 in the strip window ends the suite with exit code 0.
+# notes:   F9 maps "Sticky Notes - 1"; typed text is in Sticky1.rtf after SIGTERM, which ends
+#          the suite with exit code 0 within a second.
+# notesfont: the same with the notes window's font dialog open.
 set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
@@ -54,7 +57,7 @@ if [ "$case_name" = tray ]; then
 fi
 
 settings="$work/config/Quillane Software/Nookery.ini"
-if [ "$case_name" = exitkey ]; then
+if [ "$case_name" != strip ] && [ "$case_name" != tray ]; then
   mkdir -p "$(dirname "$settings")"
   printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings"
 fi
@@ -123,6 +126,31 @@ exitkey)
   xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
   xdotool key --window "$w" F12
   ends_cleanly
+  ;;
+notes | notesfont)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F9
+  notes_window() { xdotool search --onlyvisible --name '^Sticky Notes - 1$' 2>/dev/null | head -n1; }
+  has_notes() { [ -n "$(notes_window)" ]; }
+  wait_for 10 has_notes || fail "F9 did not map the sticky notes window"
+  n=$(notes_window)
+  xdotool windowactivate --sync "$n" >/dev/null 2>&1 || xdotool windowfocus --sync "$n"
+  sleep 0.3
+  xdotool type --delay 20 "typed by xdotool"
+  if [ "$case_name" = notesfont ]; then
+    xdotool key ctrl+t
+    font_dialog() { xdotool search --onlyvisible --name '^Select Font$' 2>/dev/null | head -n1; }
+    has_font_dialog() { [ -n "$(font_dialog)" ]; }
+    wait_for 10 has_font_dialog || fail "Ctrl+T did not open the font dialog"
+  fi
+  kill -TERM "$suite"
+  ends_cleanly
+  note="$work/start/Sticky1.rtf"
+  [ -f "$note" ] || fail "no Sticky1.rtf after SIGTERM"
+  grep -q 'typed by xdotool' "$note" || fail "Sticky1.rtf lacks the typed text: $(cat "$note")"
+  [ "$(stat -c %a "$note")" = 600 ] || fail "Sticky1.rtf has mode $(stat -c %a "$note")"
   ;;
 *)
   fail "unknown case"
