@@ -256,12 +256,20 @@ void stickynotes::loadShownNote()
 {
     const QDir folder = notesFolder(m_store.get(keys::Path), m_startFolder);
     m_notePath = noteFilePath(folder, m_shownTab + 1);
-    QTextDocument *doc = RichTextBox1->document();
+    // Built apart from the editor, which would otherwise follow every insertion, then handed
+    // over whole; the editor deletes the note it showed. Nothing of it is left to undo.
+    auto *doc = new QTextDocument(RichTextBox1);
+    doc->setDefaultFont(RichTextBox1->document()->defaultFont());
+    // A paragraph's own direction, not guessed from its text: the guess costs each keystroke a
+    // pass over every paragraph after it.
+    QTextOption option = doc->defaultTextOption();
+    option.setTextDirection(RichTextBox1->layoutDirection());
+    doc->setDefaultTextOption(option);
     const RtfReadResult read = readRtfFile(m_notePath, doc);
     const QString file = QDir::toNativeSeparators(m_notePath);
     bool readOnly = false;
     if (read.status == RtfReadResult::Status::Error) {
-        // Not the previous tab's text under this tab's name.
+        // Empty, not the previous tab's text under this tab's name.
         doc->clear();
         doc->setModified(false);
         readOnly = true;
@@ -275,6 +283,9 @@ void stickynotes::loadShownNote()
                                    "read-only.")
                         .arg(file));
     }
+    const QPointer<QTextDocument> shown = RichTextBox1->document();
+    RichTextBox1->setDocument(doc);
+    delete shown; // unless the editor already did, as with the one it started with
     setNoteReadOnly(readOnly);
     RichTextBox1->moveCursor(QTextCursor::Start);
 }
