@@ -4,6 +4,7 @@
 
 #include "common/text1252.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -316,7 +317,12 @@ RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document)
     RtfWriteResult result;
     QSaveFile file(path);
     const QByteArray bytes = writeRtf(document);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    result.bytes = bytes.size();
+    const bool created = !QFileInfo::exists(path);
+    // QSaveFile gives a new file the umask's mode; a note is nobody else's business.
+    if (!file.open(QIODevice::WriteOnly) ||
+        (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         result.ok = false;
         result.error = file.errorString();
     }

@@ -16,10 +16,12 @@ struct RtfWriteResult
 {
     bool ok = true;
     QString error;
+    qsizetype bytes = 0; // what was written
 };
 
 // Writes the note through a temporary file that replaces `path` only once it is complete, so
-// a failed save leaves the old note in place.
+// a failed save leaves the old note in place. A new file is readable by the user only; a
+// replaced one keeps its mode.
 [[nodiscard]] RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document);
 
 } // namespace nookery

@@ -35,6 +35,11 @@ public:
     static constexpr int HelpContext = 1;
     static constexpr int HelpTopics = 15;
 
+    // ShowPrinter flags: offer and choose the selection, offer no selection, no page range.
+    static constexpr int PrintSelection = 0x1;
+    static constexpr int PrintNoSelection = 0x4;
+    static constexpr int PrintNoPageNums = 0x8;
+
     // The chosen file's path, or an empty string when cancelled.
     virtual QString ShowOpen(const OpenRequest &request) = 0;
     virtual std::optional<QColor> ShowColor(const QColor &initial, int flags = 0) = 0;

@@ -49,9 +49,13 @@ std::optional<QFont> DesktopCommonDialog::ShowFont(const QFont &initial, int)
     return f;
 }
 
-bool DesktopCommonDialog::ShowPrinter(QPrinter &printer, int)
+bool DesktopCommonDialog::ShowPrinter(QPrinter &printer, int flags)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, !(flags & PrintNoPageNums));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, !(flags & PrintNoSelection));
+    if (flags & PrintSelection)
+        printer.setPrintRange(QPrinter::Selection);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/desktopplatform.h"
 
 #include "platform/desktopdialogs.h"
+#include "platform/desktopkeystates.h"
 #include "platform/desktopprinters.h"
 #include "platform/desktopprograms.h"
 #include "platform/desktopsound.h"
@@ -17,6 +18,7 @@ struct DesktopPlatform::Parts
     DesktopPrograms programs;
     DesktopPrinters printers;
     DesktopSystemDate systemDate;
+    DesktopKeyStates keyStates;
 };
 
 DesktopPlatform::DesktopPlatform() : d(std::make_unique<Parts>()) {}
@@ -50,6 +52,11 @@ Printers &DesktopPlatform::printers()
 SystemDate &DesktopPlatform::systemDate()
 {
     return d->systemDate;
+}
+
+KeyStates &DesktopPlatform::keyStates()
+{
+    return d->keyStates;
 }
 
 std::unique_ptr<Tray> DesktopPlatform::createTray()

@@ -21,6 +21,7 @@ public:
     std::unique_ptr<Tray> createTray() override;
     Printers &printers() override;
     SystemDate &systemDate() override;
+    KeyStates &keyStates() override;
 
 private:
     struct Parts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/keystates.h"
 #include "platform/messageboxes.h"
 #include "platform/printers.h"
 #include "platform/programs.h"
@@ -24,6 +25,7 @@ public:
     virtual std::unique_ptr<Tray> createTray() = 0;
     virtual Printers &printers() = 0;
     virtual SystemDate &systemDate() = 0;
+    virtual KeyStates &keyStates() = 0;
 };
 
 } // namespace nookery

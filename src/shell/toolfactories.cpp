@@ -2,15 +2,16 @@
 
 #include "calendar/calendar.h"
 #include "convert/convert.h"
+#include "notes/stickynotes.h"
+#include "reminders/reminder.h"
+#include "settings/optionsform.h"
 #include "shell/aboutform.h"
+#include "shell/startup.h"
 #include "shell/updateolder.h"
 #include "timers/countdate.h"
 #include "timers/countdown.h"
 #include "timers/countfull.h"
 #include "timers/countup.h"
-#include "shell/startup.h"
-#include "settings/optionsform.h"
-#include "reminders/reminder.h"
 
 namespace nookery {
 
@@ -46,6 +47,10 @@ ToolFactories toolFactories()
         {Tool::Reminders,
          [](const ToolContext &c) {
              return new reminder(c.store, c.clock, c.platform, c.suite, c.startFolder);
+         }},
+        {Tool::StickyNotes,
+         [](const ToolContext &c) {
+             return new stickynotes(c.store, c.clock, c.platform, c.suite, c.startFolder);
          }},
     };
 }

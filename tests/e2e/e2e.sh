@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real binary on a private X server.
-#   e2e.sh strip|tray|latetray|sni|exitkey|help|options NOOKERY TRAYOWNER
+#   e2e.sh strip|tray|latetray|sni|exitkey|help|options|notes|notesfont NOOKERY TRAYOWNER
 # strip:    no tray host; the strip window is mapped at the top-left, the store is seeded,
 #           SIGTERM ends the suite at once with exit code 0.
 # tray:     a real XEmbed tray host; the icon is embedded, no window is mapped, a right and a
@@ -17,6 +17,9 @@
 #           upgrade dialog.
 # options:  F11 in the strip window maps "Nookery Options"; Ctrl+Tab, Alt+R, Alt+S store
 #           Calendar Menu=checked and close the dialog; SIGTERM ends the suite with exit code 0.
+# notes:    F9 maps "Sticky Notes - 1"; typed text is in Sticky1.rtf after SIGTERM, which ends
+#           the suite with exit code 0 within a second.
+# notesfont: the same with the notes window's font dialog open.
 # A program the check needs that is not installed skips it (exit code 77; see needs.sh).
 set -uo pipefail
 case_name=$1
@@ -96,9 +99,11 @@ fi
 settings="$work/config/Quillane Software/Nookery.ini"
 mkdir -p "$(dirname "$settings")"
 case $case_name in
-exitkey | help | options) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
+strip | tray | latetray) ;;
 # Calendar hidden: the host's menu must leave it out too.
 sni) printf '[Calendar]\nMenu=checked\n' >"$settings" ;;
+# The rest work in the strip window.
+*) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
 esac
 
 (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
@@ -280,6 +285,31 @@ options)
   wait_for 5 no_options || fail "the options dialog stayed open after saving"
   kill -TERM "$suite"
   ends_cleanly
+  ;;
+notes | notesfont)
+  wait_for 15 has_strip || fail "the strip window was never mapped"
+  w=$(top_level_strips | head -n1)
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" F9
+  notes_window() { xdotool search --onlyvisible --name '^Sticky Notes - 1$' 2>/dev/null | head -n1; }
+  has_notes() { [ -n "$(notes_window)" ]; }
+  wait_for 10 has_notes || fail "F9 did not map the sticky notes window"
+  n=$(notes_window)
+  xdotool windowactivate --sync "$n" >/dev/null 2>&1 || xdotool windowfocus --sync "$n"
+  sleep 0.3
+  xdotool type --delay 20 "typed by xdotool"
+  if [ "$case_name" = notesfont ]; then
+    xdotool key ctrl+t
+    font_dialog() { xdotool search --onlyvisible --name '^Select Font$' 2>/dev/null | head -n1; }
+    has_font_dialog() { [ -n "$(font_dialog)" ]; }
+    wait_for 10 has_font_dialog || fail "Ctrl+T did not open the font dialog"
+  fi
+  kill -TERM "$suite"
+  ends_cleanly
+  note="$work/start/Sticky1.rtf"
+  [ -f "$note" ] || fail "no Sticky1.rtf after SIGTERM"
+  grep -q 'typed by xdotool' "$note" || fail "Sticky1.rtf lacks the typed text: $(cat "$note")"
+  [ "$(stat -c %a "$note")" = 600 ] || fail "Sticky1.rtf has mode $(stat -c %a "$note")"
   ;;
 *)
   fail "unknown case"

@@ -229,8 +229,16 @@ void TestRtfWriter::files()
     fill(doc, QStringLiteral("<p><b>first</b></p>"));
     const QString path = dir.filePath(QStringLiteral("Sticky1.rtf"));
     QVERIFY(writeRtfFile(path, doc).ok);
+    const auto userOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const auto mode = [&] {
+        return QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser);
+    };
+    QCOMPARE(mode(), userOnly);
+    // A note the user opened up to others stays so.
+    QVERIFY(QFile::setPermissions(path, userOnly | QFileDevice::ReadGroup));
     fill(doc, QStringLiteral("<p><i>second</i></p>"));
     QVERIFY(writeRtfFile(path, doc).ok);
+    QCOMPARE(mode(), userOnly | QFileDevice::ReadGroup);
     QTextDocument read;
     read.setDefaultFont(test::noteFont());
     QCOMPARE(readRtfFile(path, &read).status, RtfReadResult::Status::Ok);

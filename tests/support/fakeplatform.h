@@ -57,6 +57,7 @@ public:
     std::optional<QColor> colorAnswer;
     std::optional<QFont> fontAnswer;
     bool printerAnswer = false;
+    int printerFlags = -1; // as the last ShowPrinter was asked
 
     QString ShowOpen(const OpenRequest &request) override
     {
@@ -74,9 +75,12 @@ public:
         calls << QStringLiteral("font");
         return fontAnswer;
     }
-    bool ShowPrinter(QPrinter &, int) override
+    bool ShowPrinter(QPrinter &printer, int flags) override
     {
         calls << QStringLiteral("printer");
+        printerFlags = flags;
+        if (flags & PrintSelection)
+            printer.setPrintRange(QPrinter::Selection);
         return printerAnswer;
     }
     void ShowHelp(int command, int context) override
@@ -135,6 +139,16 @@ public:
     void send(Event e) { emit mouseEvent(e); }
 };
 
+// Lock keys as the test sets them.
+class FakeKeyStates final : public KeyStates
+{
+public:
+    bool num = false;
+    bool caps = false;
+    bool numLock() const override { return num; }
+    bool capsLock() const override { return caps; }
+};
+
 // Prints to a PDF file the test names, or has no printer at all.
 class FakePrinters final : public Printers
 {
@@ -182,6 +196,7 @@ public:
     FakePrograms programList;
     FakePrinters printerList;
     FakeSystemDate date;
+    FakeKeyStates keys;
     bool trayAvailable = true;
     FakeTray *lastTray = nullptr;
 
@@ -191,6 +206,7 @@ public:
     Programs &programs() override { return programList; }
     Printers &printers() override { return printerList; }
     SystemDate &systemDate() override { return date; }
+    KeyStates &keyStates() override { return keys; }
     std::unique_ptr<Tray> createTray() override
     {
         auto tray = std::make_unique<FakeTray>();

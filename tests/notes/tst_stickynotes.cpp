@@ -1,0 +1,528 @@
+// The sticky notes window: its controls, captions, tabs, note files, size and place, status
+// bar and the way out.
+
+#include "notewindowfixture.h"
+#include "support/windows.h"
+
+#include "common/failure.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace nookery;
+using namespace nookery::test;
+
+class TestStickyNotes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { f.reset(); }
+    void cleanup()
+    {
+        f.window.reset();
+        NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS();
+    }
+
+    void menus_data();
+    void menus();
+    void toolbars_data();
+    void toolbars();
+    void captionsWithoutNames();
+    void namedTabs();
+    void tabChangeSavesThenLoads();
+    void cancelRestoresSaved();
+    void onlyChangedNotesAreWritten();
+    void missingNoteOpensEmpty();
+    void caseVariantIsTheNote();
+    void unreadableNotesAreLeftAlone_data();
+    void unreadableNotesAreLeftAlone();
+    void failedSaveKeepsTheNote();
+    void undoStopsAtTheLoad();
+    void quitSavesTheNote();
+    void geometry_data();
+    void geometry();
+    void closeMinimisedKeepsPlace();
+    void backColor_data();
+    void backColor();
+    void datePanelAtMidnight();
+    void keyIndicators();
+
+private:
+    NoteWindowFixture f;
+};
+
+void TestStickyNotes::menus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("key");
+    const auto row = [](const char *name, const char *caption, QKeySequence key = {}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << key;
+    };
+    row("menusavenow", "&Save", Qt::Key_F6);
+    row("menucancel", "C&ancel", Qt::Key_F8);
+    row("menufind", "&Find", Qt::CTRL | Qt::Key_F);
+    row("menuprint", "&Print", Qt::CTRL | Qt::Key_P);
+    row("menudate", "&Date And Time Stamp", Qt::CTRL | Qt::Key_D);
+    row("menufonts", "Fon&ts", Qt::CTRL | Qt::Key_T);
+    row("menucolorsfore", "&Foreground");
+    row("menucolorsback", "&Background");
+    row("menuoptions", "&Options", Qt::Key_F11);
+    row("menuclose", "&Close And Save Sticky Note", Qt::Key_F12);
+    // The editor handles these keys; the captions only name them.
+    row("menucut", "Cu&t        Ctrl+X");
+    row("menucopy", "&Copy      Ctrl+C");
+    row("menupaste", "&Paste     Ctrl+V");
+    row("menutab1", "1");
+    row("menutab10", "10");
+    row("menuhelp1", "&Help Topics");
+    row("menuhelp2", "&Using Sticky Notes", Qt::Key_F1);
+    row("menuhelp3", "&About Nookery");
+}
+
+void TestStickyNotes::menus()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, key);
+    f.open();
+    QAction *a = f.action(name);
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut(), key);
+    QStringList tops;
+    for (QAction *m : f.window->menuBar()->actions())
+        tops << m->text();
+    QCOMPARE(tops, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                QStringLiteral("&Tab"), QStringLiteral("&Help")}));
+    QCOMPARE(f.control<QMenu>(QStringLiteral("menucolors"))->title(),
+             QStringLiteral("Chan&ge Colors"));
+}
+
+void TestStickyNotes::toolbars_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("tips");
+    QTest::newRow("Toolbar1") << QStringLiteral("Toolbar1")
+                              << QStringList{u"ToolSave"_qs,  u"ToolCancel"_qs, u"ToolFind"_qs,
+                                             u"ToolPrint"_qs, u"ToolCut"_qs,    u"ToolCopy"_qs,
+                                             u"ToolPaste"_qs, u"ToolDate"_qs,   u"ToolOptions"_qs,
+                                             u"ToolHelp"_qs,  u"ToolClose"_qs}
+                              << QStringLiteral(
+                                     "Save Sticky Note Now|Cancel Changes To This Sticky Note|"
+                                     "Find Text|Print Current Sticky Note|Cut Selected Text|Copy "
+                                     "Selected Text|Paste Text|Stamp Date And Time|Set Options|"
+                                     "Help Using Sticky Notes|Save And Close Sticky Notes");
+    QTest::newRow("Toolbar2")
+        << QStringLiteral("Toolbar2")
+        << QStringList{u"ToolFonts"_qs,     u"-"_qs, u"ToolBold"_qs,   u"ToolItalic"_qs,
+                       u"ToolUnderline"_qs, u"-"_qs, u"ToolLeft"_qs,   u"ToolCenter"_qs,
+                       u"ToolRight"_qs,     u"-"_qs, u"ToolBullet"_qs, u"ToolForeColor"_qs,
+                       u"ToolBackColor"_qs}
+        << QStringLiteral("change selected text's font|-|toggle bont font|toggle "
+                          "italic font|toggle underliine text|-|justify text to the "
+                          "left|justify text to the center|justify text to the "
+                          "right|-|toggle bullet on current line|change selected "
+                          "text's foreground color|change background color");
+}
+
+void TestStickyNotes::toolbars()
+{
+    QFETCH(QString, bar);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, tips);
+    f.open();
+    QStringList gotKeys, gotTips;
+    for (QAction *a : f.control<QToolBar>(bar)->actions()) {
+        gotKeys << (a->isSeparator() ? u"-"_qs : a->data().toString());
+        gotTips << (a->isSeparator() ? u"-"_qs : a->toolTip());
+        if (!a->isSeparator())
+            QCOMPARE(a->objectName(), a->data().toString());
+    }
+    QCOMPARE(gotKeys, keys);
+    QCOMPARE(gotTips.join(u'|'), tips);
+}
+
+void TestStickyNotes::captionsWithoutNames()
+{
+    f.open();
+    QCOMPARE(f.window->windowTitle(), u"Sticky Notes - 1"_qs);
+    for (int i = 1; i <= 10; ++i) {
+        QCOMPARE(f.tabs()->tabText(i - 1), QString::number(i));
+        QCOMPARE(f.action(QStringLiteral("menutab%1").arg(i))->text(), QString::number(i));
+    }
+    QCOMPARE(f.control<QTimer>(u"Timer1"_qs)->interval(), 250);
+    QVERIFY(f.control<QTimer>(u"Timer1"_qs)->isActive());
+    QCOMPARE(f.window->lblgetpos, u"1"_qs);
+    f.trigger(u"ToolOptions"_qs);
+    f.trigger(u"ToolHelp"_qs);
+    f.trigger(u"menuhelp1"_qs);
+    f.trigger(u"menuhelp3"_qs);
+    QCOMPARE(f.suite.calls,
+             QStringList({u"options 6"_qs, u"help 260"_qs, u"help contents"_qs, u"show About"_qs}));
+}
+
+void TestStickyNotes::namedTabs()
+{
+    f.store().save(keys::Page, 3, u"Work"_qs);
+    f.store().save(keys::Page, 10, u"Home"_qs);
+    f.open();
+    f.window->Form_Activate();
+    QCOMPARE(f.tabs()->tabText(2), u"Work"_qs);
+    QCOMPARE(f.action(u"menutab3"_qs)->text(), u"&3  Work"_qs);
+    QCOMPARE(f.action(u"menutab10"_qs)->text(), u"1&0  Home"_qs);
+    QCOMPARE(f.tabs()->tabText(1), u"2"_qs);
+    f.trigger(u"menutab3"_qs);
+    QCOMPARE(f.window->windowTitle(), u"Sticky Notes - Work"_qs);
+
+    // Names are read again on every activation and when the options are saved; an emptied
+    // name leaves the caption it had.
+    f.store().save(keys::Page, 2, u"Ideas"_qs);
+    f.store().save(keys::Page, 3, QString());
+    f.window->optionsChanged();
+    QCOMPARE(f.tabs()->tabText(1), u"Ideas"_qs);
+    QCOMPARE(f.tabs()->tabText(2), u"Work"_qs);
+
+    // Page1 names the window from the start.
+    f.store().save(keys::Page, 1, u"Shopping"_qs);
+    f.open();
+    QCOMPARE(f.window->windowTitle(), u"Sticky Notes - Shopping"_qs);
+}
+
+void TestStickyNotes::tabChangeSavesThenLoads()
+{
+    f.writeNote(5, u"<p>five</p>"_qs);
+    f.open();
+    f.trigger(u"menutab2"_qs);
+    f.type(u"two"_qs);
+    f.window->lblgetpos = u"7"_qs;
+    f.tabs()->setCurrentIndex(4);
+    QCOMPARE(f.readNote(2), u"two"_qs);
+    QCOMPARE(f.text(), u"five"_qs);
+    QCOMPARE(f.window->lblgetpos, u"1"_qs);
+    QCOMPARE(f.window->windowTitle(), u"Sticky Notes - 5"_qs);
+    QCOMPARE(f.platform->dialog.InitDir, f.notes->path());
+    f.trigger(u"menutab2"_qs);
+    QCOMPARE(f.text(), u"two"_qs);
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestStickyNotes::cancelRestoresSaved()
+{
+    f.writeNote(1, u"<p>kept</p>"_qs);
+    f.open();
+    f.editor()->moveCursor(QTextCursor::End);
+    f.type(u" lost"_qs);
+    f.trigger(u"menucancel"_qs);
+    QCOMPARE(f.text(), u"kept"_qs);
+    QCOMPARE(f.readNote(1), u"kept"_qs);
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestStickyNotes::onlyChangedNotesAreWritten()
+{
+    // Written by another program: looking at it must not rewrite it.
+    QFile other(f.path(1));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("{\\rtf1\\ansi {\\*\\unknown x}plain text\\par}");
+    other.close();
+    const QByteArray before = f.bytes(1);
+    f.open();
+    f.trigger(u"menutab2"_qs);
+    f.trigger(u"menutab1"_qs);
+    f.window->close();
+    f.window->suiteEnding();
+    QCOMPARE(f.bytes(1), before);
+    QVERIFY(!QFile::exists(f.path(2)));
+    // Save writes whatever was asked.
+    f.open();
+    f.trigger(u"menusavenow"_qs);
+    QVERIFY(f.bytes(1) != before);
+    QCOMPARE(f.readNote(1), u"plain text"_qs);
+}
+
+void TestStickyNotes::missingNoteOpensEmpty()
+{
+    f.open();
+    QCOMPARE(f.text(), QString());
+    QVERIFY(f.messages().isEmpty());
+    QVERIFY(!f.editor()->isReadOnly());
+    f.type(u"first words"_qs);
+    f.trigger(u"ToolSave"_qs);
+    QCOMPARE(f.readNote(1), u"first words"_qs);
+    // A new note file is the user's alone.
+    const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QCOMPARE(QFile::permissions(f.path(1)) & ~userBits,
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void TestStickyNotes::caseVariantIsTheNote()
+{
+    QFile copied(f.notes->filePath(u"STICKY4.RTF"_qs));
+    QVERIFY(copied.open(QIODevice::WriteOnly));
+    copied.write("{\\rtf1 from windows\\par}");
+    copied.close();
+    f.open();
+    f.trigger(u"menutab4"_qs);
+    QCOMPARE(f.text(), u"from windows"_qs);
+    f.type(u"> "_qs);
+    f.trigger(u"menusavenow"_qs);
+    QVERIFY(!QFile::exists(f.path(4)));
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QVERIFY(copied.readAll().contains("> from windows"));
+}
+
+void TestStickyNotes::unreadableNotesAreLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    // Past the paragraph limit: read cut short.
+    QTest::newRow("truncated") << QByteArray("{\\rtf1 ") + QByteArray("x\\par ").repeated(200001) +
+                                      '}'
+                               << u"only its beginning is shown"_qs << u"x"_qs;
+    // Past the size limit: not read at all.
+    QTest::newRow("too large") << QByteArray("{\\rtf1 ") + QByteArray(33 * 1024 * 1024, 'y') + '}'
+                               << u"more than a note can be"_qs << QString();
+}
+
+void TestStickyNotes::unreadableNotesAreLeftAlone()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    f.writeNote(2, u"<p>previous tab</p>"_qs);
+    QFile file(f.path(3));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    f.open();
+    f.trigger(u"menutab2"_qs);
+    f.trigger(u"menutab3"_qs);
+    QCOMPARE(f.messages().size(), 1);
+    QVERIFY2(f.messages().first().contains(message), qPrintable(f.messages().first()));
+    QVERIFY(f.messages().first().contains(u"Sticky3.rtf"_qs));
+    QVERIFY(f.messages().first().contains(u"left as it is"_qs));
+    QCOMPARE(f.text().split(u'\n').first(), shown);
+    QVERIFY(f.editor()->isReadOnly());
+    for (const char *disabled : {"menusavenow", "ToolSave", "ToolBold", "menufonts", "menupaste",
+                                 "ToolPaste", "menudate", "ToolDate", "menucut"})
+        QVERIFY2(!f.action(QLatin1String(disabled))->isEnabled(), disabled);
+    QVERIFY(f.action(u"menucopy"_qs)->isEnabled());
+
+    // Neither a tab change, Close nor quitting writes over it.
+    f.trigger(u"menutab1"_qs);
+    f.trigger(u"menutab3"_qs);
+    f.window->close();
+    f.window->suiteEnding();
+    QVERIFY(f.bytes(3) == content);
+    // The next note is editable again.
+    f.trigger(u"menutab4"_qs);
+    QVERIFY(!f.editor()->isReadOnly());
+    QVERIFY(f.action(u"ToolBold"_qs)->isEnabled());
+}
+
+void TestStickyNotes::failedSaveKeepsTheNote()
+{
+    f.open();
+    f.type(u"unsaved"_qs);
+    f.blockSaving(1);
+    f.trigger(u"menutab2"_qs);
+    QCOMPARE(f.messages(), QStringList{failureMessage(508)});
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    QCOMPARE(f.text(), u"unsaved"_qs);
+
+    f.trigger(u"ToolSave"_qs);
+    QCOMPARE(f.messages().last(), failureMessage(506));
+    f.window->show();
+    f.trigger(u"menuclose"_qs);
+    QCOMPARE(f.messages().last(), failureMessage(506));
+    QVERIFY(f.window->isVisible());
+
+    f.unblockSaving(1);
+    f.trigger(u"menuclose"_qs);
+    QVERIFY(!f.window->isVisible());
+    QCOMPARE(f.readNote(1), u"unsaved"_qs);
+}
+
+void TestStickyNotes::undoStopsAtTheLoad()
+{
+    f.writeNote(2, u"<p>other</p>"_qs);
+    f.open();
+    f.type(u"mine"_qs);
+    f.trigger(u"menutab2"_qs);
+    QVERIFY(!f.editor()->document()->isUndoAvailable());
+    f.editor()->undo();
+    QCOMPARE(f.text(), u"other"_qs);
+    f.trigger(u"menutab1"_qs);
+    f.editor()->undo();
+    QCOMPARE(f.text(), u"mine"_qs);
+}
+
+void TestStickyNotes::quitSavesTheNote()
+{
+    f.open();
+    f.window->show();
+    f.type(u"typed before logout"_qs);
+    f.window->suiteEnding();
+    QCOMPARE(f.readNote(1), u"typed before logout"_qs);
+    QVERIFY(f.messages().isEmpty());
+    QVERIFY(!f.store().get(keys::NotesHeight).isEmpty());
+    // A save that fails goes to standard error, not to a box nobody will read.
+    f.type(u"!"_qs);
+    QVERIFY(QFile::remove(f.path(1)));
+    f.blockSaving(1);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"not saved"_qs));
+    f.window->suiteEnding();
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestStickyNotes::geometry_data()
+{
+    QTest::addColumn<QStringList>("stored"); // Height, Width, Top, Left
+    QTest::addColumn<QRect>("frame");        // pixels
+    QTest::addColumn<QStringList>("closed");
+    QTest::newRow("defaults") << QStringList{{}, {}, {}, {}} << QRect(100, 88, 507, 347)
+                              << QStringList{u"5200"_qs, u"7600"_qs, u"1320"_qs, u"1500"_qs};
+    QTest::newRow("stored") << QStringList{u"6000"_qs, u"9000"_qs, u"300"_qs, u"450"_qs}
+                            << QRect(30, 20, 600, 400)
+                            << QStringList{u"6000"_qs, u"9000"_qs, u"300"_qs, u"450"_qs};
+    QTest::newRow("not numbers") << QStringList{u"tall"_qs, u"9000"_qs, u""_qs, u"x"_qs}
+                                 << QRect(100, 88, 600, 347)
+                                 << QStringList{u"5200"_qs, u"9000"_qs, u"1320"_qs, u"1500"_qs};
+    QTest::newRow("off every screen")
+        << QStringList{u"5200"_qs, u"7600"_qs, u"900000"_qs, u"-900000"_qs}
+        << QRect(100, 88, 507, 347) << QStringList{u"5200"_qs, u"7600"_qs, u"1320"_qs, u"1500"_qs};
+    // Smaller than the window can be: it opens at its least size.
+    QTest::newRow("too small") << QStringList{u"1000"_qs, u"5000"_qs, u"1320"_qs, u"1500"_qs}
+                               << QRect(100, 88, 440, 227)
+                               << QStringList{u"3405"_qs, u"6600"_qs, u"1320"_qs, u"1500"_qs};
+}
+
+void TestStickyNotes::geometry()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QRect, frame);
+    QFETCH(QStringList, closed);
+    const Key *keys[] = {&keys::NotesHeight, &keys::NotesWidth, &keys::NotesTop, &keys::NotesLeft};
+    for (int i = 0; i < 4; ++i)
+        f.store().save(*keys[i], stored[i]);
+    f.open();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QCoreApplication::processEvents();
+    QCOMPARE(f.window->frameGeometry(), frame);
+    f.window->close();
+    QStringList got;
+    for (const Key *key : keys)
+        got << f.store().get(*key);
+    QCOMPARE(got, closed);
+    // Open and close again: the same numbers.
+    f.open();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QCoreApplication::processEvents();
+    f.window->close();
+    QStringList again;
+    for (const Key *key : keys)
+        again << f.store().get(*key);
+    QCOMPARE(again, closed);
+}
+
+void TestStickyNotes::closeMinimisedKeepsPlace()
+{
+    f.store().save(keys::NotesHeight, u"6000"_qs);
+    for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
+        f.open();
+        f.window->show();
+        f.type(u"note"_qs);
+        f.window->resize(700, 500);
+        f.window->setWindowState(state);
+        QVERIFY2(f.window->windowState() == state, qPrintable(QString::number(state)));
+        f.window->close();
+        QCOMPARE(f.readNote(1), u"note"_qs);
+        QCOMPARE(f.store().get(keys::NotesHeight), u"6000"_qs);
+        QVERIFY(f.store().get(keys::NotesWidth).isEmpty());
+        QFile::remove(f.path(1));
+    }
+}
+
+void TestStickyNotes::backColor_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QColor>("base");
+    QTest::newRow("red") << u"255"_qs << QColor(255, 0, 0);
+    QTest::newRow("blue") << u"16711680"_qs << QColor(0, 0, 255);
+    QTest::newRow("mixed") << u"1193046"_qs << QColor(0x56, 0x34, 0x12);
+    QTest::newRow("no colour") << u"pink"_qs << QColor();
+    QTest::newRow("too large") << u"16777216"_qs << QColor();
+    QTest::newRow("negative") << u"-1"_qs << QColor();
+}
+
+void TestStickyNotes::backColor()
+{
+    QFETCH(QString, stored);
+    QFETCH(QColor, base);
+    f.open();
+    const QColor design = f.editor()->palette().color(QPalette::Base);
+    f.store().save(keys::BackColor, stored);
+    f.open();
+    QCOMPARE(f.editor()->palette().color(QPalette::Base), base.isValid() ? base : design);
+
+    // Chosen in the colour dialog: stored the same way, back on the next open.
+    f.platform->dialog.colorAnswer = QColor(0x12, 0x34, 0x56);
+    f.trigger(u"ToolBackColor"_qs);
+    QCOMPARE(f.store().get(keys::BackColor), u"5649426"_qs);
+    f.platform->dialog.colorAnswer.reset();
+    f.trigger(u"menucolorsback"_qs);
+    QCOMPARE(f.store().get(keys::BackColor), u"5649426"_qs);
+    f.open();
+    QCOMPARE(f.editor()->palette().color(QPalette::Base), QColor(0x12, 0x34, 0x56));
+}
+
+void TestStickyNotes::datePanelAtMidnight()
+{
+    f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    f.open();
+    QCOMPARE(f.panel(6), u"  31-Dec-26  "_qs);
+    f.clock.advance(1);
+    f.window->Timer1_Timer();
+    QCOMPARE(f.panel(6), u"  01-Jan-27  "_qs);
+    // A clock set back is followed too.
+    f.clock.set(QDateTime(QDate(2001, 12, 25), QTime(9, 0)));
+    f.window->Timer1_Timer();
+    QCOMPARE(f.panel(6), u"  25-Dec-01  "_qs);
+}
+
+void TestStickyNotes::keyIndicators()
+{
+    f.open();
+    auto *num = f.control<QLabel>(u"Panels(3)"_qs);
+    auto *caps = f.control<QLabel>(u"Panels(4)"_qs);
+    auto *ins = f.control<QLabel>(u"Panels(5)"_qs);
+    QCOMPARE(num->text() + caps->text() + ins->text(), u"NUMCAPSINS"_qs);
+    QVERIFY(!num->isEnabled() && !caps->isEnabled() && !ins->isEnabled());
+    f.platform->keys.caps = true;
+    f.window->Timer1_Timer();
+    QVERIFY(caps->isEnabled() && !num->isEnabled());
+    QCOMPARE(caps->frameShadow(), QFrame::Raised);
+    QCOMPARE(num->frameShadow(), QFrame::Sunken);
+    // Insert switches the editor to overwriting, and the panel follows at once.
+    f.type(u"abc"_qs);
+    f.editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(f.editor(), Qt::Key_Insert);
+    QVERIFY(ins->isEnabled());
+    f.type(u"X"_qs);
+    QCOMPARE(f.text(), u"Xbc"_qs);
+    QTest::keyClick(f.editor(), Qt::Key_Insert);
+    QVERIFY(!ins->isEnabled());
+}
+
+QTEST_MAIN(TestStickyNotes)
+#include "tst_stickynotes.moc"
