@@ -70,7 +70,8 @@ int main(int argc, char *argv[])
     std::printf("start-up, median of %d runs\n", runs);
     std::printf("  suite: %7.1f ms  %7.1f MB peak RSS\n", sMs, sRss / 1024);
     std::printf("  floor: %7.1f ms  %7.1f MB peak RSS\n", fMs, fRss / 1024);
-    std::printf("  wall time ratio %.2fx (goal <= 1.25x), RSS difference %+.1f MB (goal <= +6 MB)\n",
-                sMs / fMs, (sRss - fRss) / 1024);
+    std::printf(
+        "  wall time ratio %.2fx (goal <= 1.25x), RSS difference %+.1f MB (goal <= +6 MB)\n",
+        sMs / fMs, (sRss - fRss) / 1024);
     return 0;
 }

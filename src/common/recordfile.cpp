@@ -54,7 +54,9 @@ void RecordFile::open(const QString &path)
     m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_fd < 0)
         throw IoError(systemError(QStringLiteral("cannot open"), path));
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::fstat(m_fd, &st) == 0 && !S_ISREG(st.st_mode)) {
         close();
         throw IoError(QStringLiteral("not a file: ") + path);
@@ -81,7 +83,9 @@ void RecordFile::close()
 
 qint64 RecordFile::byteLength() const
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         throw IoError(QStringLiteral("cannot measure ") + m_path);
     return st.st_size;
@@ -117,8 +121,12 @@ QByteArray RecordFile::readRecords(qint64 first, qint64 count) const
 
 bool RecordFile::isFileAt(const QString &path) const
 {
-    struct stat held{};
-    struct stat named{};
+    struct stat held
+    {
+    };
+    struct stat named
+    {
+    };
     if (m_fd < 0 || ::fstat(m_fd, &held) != 0)
         return false;
     if (::stat(QFile::encodeName(path).constData(), &named) != 0)
@@ -171,15 +179,17 @@ void replaceFileAtomically(const QString &path, const QByteArray &bytes,
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
 
     mode_t mode = 0600;
-    struct stat old{};
+    struct stat old
+    {
+    };
     if (::stat(targetName.constData(), &old) == 0)
         mode = old.st_mode & 07777;
 
     const int fd = ::open(tmpName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         throw IoError(systemError(QStringLiteral("cannot create"), temporary));
-    const bool written = writeAll(fd, bytes.constData(), bytes.size(), 0)
-                         && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, bytes.constData(), bytes.size(), 0) &&
+                         ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     const int savedErrno = errno;
     ::close(fd);
     if (!written) {
@@ -194,7 +204,8 @@ void replaceFileAtomically(const QString &path, const QByteArray &bytes,
         throw IoError(message);
     }
     // The rename is only durable once the folder's entry is on disk.
-    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

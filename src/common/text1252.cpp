@@ -38,8 +38,8 @@ QByteArray toWindows1252(const QString &text)
         }
         QByteArray one = encoder.encode(QStringView(&c, 1));
         // The encoder writes its own replacement for what the code page lacks; we want "?".
-        if (encoder.hasError() || one.size() != 1 || (one.at(0) == '?' && c != u'?')
-            || one.at(0) == '\x1a') {
+        if (encoder.hasError() || one.size() != 1 || (one.at(0) == '?' && c != u'?') ||
+            one.at(0) == '\x1a') {
             encoder.resetState();
             out.append('?');
         } else {

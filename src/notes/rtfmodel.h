@@ -18,8 +18,8 @@ inline constexpr qsizetype MaxFontName = 255;
 // mark frames. The reader drops them and the writer never writes them.
 inline constexpr bool isNeverInNote(char16_t c)
 {
-    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029
-           || c == 0xFDD0 || c == 0xFDD1;
+    return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0xFFFC || c == 0x2029 ||
+           c == 0xFDD0 || c == 0xFDD1;
 }
 
 struct RtfLimits

@@ -29,7 +29,7 @@ struct RtfReadResult
 // "{\rtf" (after an optional byte-order mark) are loaded whole as plain text; no bytes at all
 // give an empty note.
 [[nodiscard]] RtfReadResult readRtf(const QByteArray &data, QTextDocument *document,
-                      const RtfLimits &limits = {});
+                                    const RtfLimits &limits = {});
 
 // As readRtf, from a file. A missing file reports Status::Missing; a file that exists but
 // cannot be read, or is too large to be a note, reports Status::Error.

@@ -20,14 +20,14 @@ void DesktopMessageBoxes::information(const QString &title, const QString &text)
 bool DesktopMessageBoxes::question(const QString &title, const QString &text)
 {
     return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString DesktopCommonDialog::ShowOpen(const OpenRequest &request)
 {
-    const QString start = request.fileName.isEmpty() ? InitDir
-                                                     : QString(InitDir + u'/' + request.fileName);
+    const QString start =
+        request.fileName.isEmpty() ? InitDir : QString(InitDir + u'/' + request.fileName);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start,
                                         qtNameFilters(request.filter));
 }

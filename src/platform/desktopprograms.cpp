@@ -52,8 +52,8 @@ bool DesktopPrograms::startScreenSaver()
     if (!saver.isEmpty() && QProcess::startDetached(saver, {QStringLiteral("activate")}))
         return true;
     const QString loginctl = QStandardPaths::findExecutable(QStringLiteral("loginctl"));
-    return !loginctl.isEmpty()
-           && QProcess::startDetached(loginctl, {QStringLiteral("lock-session")});
+    return !loginctl.isEmpty() &&
+           QProcess::startDetached(loginctl, {QStringLiteral("lock-session")});
 #endif
 }
 

@@ -23,7 +23,7 @@ enum class Encoding {
 
 // What a reader does with an empty value.
 enum class WhenEmpty {
-    Nothing, // empty means off, none or "keep the design value"
+    Nothing,  // empty means off, none or "keep the design value"
     Fallback, // the reader uses `fallback` and writes nothing
     Seed,     // the reader writes `fallback` back first, then uses it
 };
@@ -54,10 +54,22 @@ inline constexpr QStringView No = u"no";
 inline constexpr QStringView DayFirst = u"dd/mm";
 inline constexpr QStringView MonthFirst = u"mm/dd";
 
-inline bool isChecked(const QString &v) { return v == Checked; }
-inline bool isYes(const QString &v) { return v == Yes; }
-inline QString flag(bool on) { return (on ? Checked : Unchecked).toString(); }
-inline QString yesNo(bool on) { return (on ? Yes : No).toString(); }
+inline bool isChecked(const QString &v)
+{
+    return v == Checked;
+}
+inline bool isYes(const QString &v)
+{
+    return v == Yes;
+}
+inline QString flag(bool on)
+{
+    return (on ? Checked : Unchecked).toString();
+}
+inline QString yesNo(bool on)
+{
+    return (on ? Yes : No).toString();
+}
 } // namespace value
 
 namespace section {
@@ -77,7 +89,8 @@ using W = WhenEmpty;
 // "Other Programs"
 // Seeded with the start folder by the main window, so no fixed fallback.
 inline constexpr Key Path{section::OtherPrograms, u"Path"};
-inline constexpr Key RunFromTray{section::OtherPrograms, u"Run From Tray", E::Flag, W::Seed, u"checked"};
+inline constexpr Key RunFromTray{section::OtherPrograms, u"Run From Tray", E::Flag, W::Seed,
+                                 u"checked"};
 inline constexpr Key StartupMenu{section::OtherPrograms, u"Startup Menu", E::Flag};
 inline constexpr Key ProgramLabel{section::OtherPrograms, u"Program %1 label"}; // 1..5
 inline constexpr Key ProgramPath{section::OtherPrograms, u"Program %1 path"};   // 1..5
@@ -101,14 +114,16 @@ inline constexpr QStringView DefaultVisualText =
     u"Click on File, then Options to customize this message!";
 inline constexpr Key CountDownMenu{section::CountDown, u"Menu", E::Flag};
 inline constexpr Key CountDownStartup{section::CountDown, u"Startup", E::Flag};
-inline constexpr Key CountDownMinutes{section::CountDown, u"CountDown %1 Minutes", E::Number}; // 1..2
-inline constexpr Key CountDownSeconds{section::CountDown, u"CountDown %1 Seconds", E::Number}; // 1..2
+inline constexpr Key CountDownMinutes{section::CountDown, u"CountDown %1 Minutes",
+                                      E::Number}; // 1..2
+inline constexpr Key CountDownSeconds{section::CountDown, u"CountDown %1 Seconds",
+                                      E::Number}; // 1..2
 inline constexpr Key FullScreenMinutes{section::CountDown, u"Full Screen Minutes", E::Number};
 inline constexpr Key FullScreenSeconds{section::CountDown, u"Full Screen Seconds", E::Number};
 inline constexpr Key FullScreenLargeFonts{section::CountDown, u"Full Screen Large Fonts", E::Digit};
 inline constexpr Key Sound{section::CountDown, u"Sound %1", E::Text, W::Seed, u"Timer.wav"}; // 1..3
 inline constexpr Key VisualText{section::CountDown, u"Visual Text %1", E::Text, W::Fallback,
-                                DefaultVisualText}; // 1..3
+                                DefaultVisualText};                                    // 1..3
 inline constexpr Key DateCountDownText{section::CountDown, u"Date CountDown Text %1"}; // 1..10
 inline constexpr Key DateCountDownDate{section::CountDown, u"Date CountDown Date %1", E::Date};
 inline constexpr Key DateCountDownTime{section::CountDown, u"Date CountDown Time %1", E::TimeOfDay};

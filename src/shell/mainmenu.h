@@ -18,8 +18,8 @@ struct MenuRow
     Kind kind = Kind::Entry;
     const char *menuName = nullptr; // objectName of the menu entry; nullptr: tool bar only
     const char16_t *caption = nullptr;
-    int shortcut = 0;           // a Qt::Key, or 0
-    bool inCountDown = false;   // inside "CountDown Timers"
+    int shortcut = 0;         // a Qt::Key, or 0
+    bool inCountDown = false; // inside "CountDown Timers"
     bool onToolBar = false;
     const char16_t *buttonKey = nullptr; // the button's key; nullptr for a separator
     const char16_t *tip = nullptr;
@@ -38,7 +38,7 @@ struct VisibilityGroup
 
 // In the order the start-up reads them.
 inline constexpr VisibilityGroup VisibilityGroups[] = {
-    {&keys::CalendarMenu, "menucalendar"},  {&keys::ConvertMenu, "menuconvert"},
+    {&keys::CalendarMenu, "menucalendar"},   {&keys::ConvertMenu, "menuconvert"},
     {&keys::CountDownMenu, "menucountdown"}, {&keys::RemindersMenu, "menureminders"},
     {&keys::StartupMenu, "menustartup"},     {&keys::NotesMenu, "menunote"},
 };

@@ -39,23 +39,40 @@ void assignHelpContexts(QMainWindow *window)
 {
     using namespace helpcontext;
     static const std::pair<const char *, int> topics[] = {
-        {"menucountdown", CountDown},        {"submenuCountDown", CountDown},
-        {"ToolCountDown", CountDown},        {"submenuCountUp", CountUp},
-        {"ToolCountUp", CountUp},            {"submenuCountDate", CountDate},
-        {"ToolDateCountDown", CountDate},    {"submenuCountFull", CountFull},
-        {"ToolFullScreenCountDown", CountFull}, {"menucalendar", Calendar},
-        {"ToolCalendar", Calendar},          {"menuconvert", Convert},
-        {"ToolConversionTables", Convert},   {"menureminders", Reminders},
-        {"ToolReminders", Reminders},        {"menustartup", StartupList},
-        {"ToolStartupList", StartupList},    {"menunote", StickyNotes},
-        {"ToolStickyNotes", StickyNotes},    {"menuother", OtherPrograms},
-        {"menuprog1", OtherPrograms},        {"menuprog2", OtherPrograms},
-        {"menuprog3", OtherPrograms},        {"menuprog4", OtherPrograms},
-        {"menuprog5", OtherPrograms},        {"menucalc", OtherPrograms},
-        {"menusaver", OtherPrograms},        {"menuoptions", Options},
-        {"ToolOptions", Options},            {"menucontents", Contents},
-        {"ToolHelp", Contents},              {"menuabout", Contents},
-        {"menuexit", Contents},              {"ToolExit", Contents},
+        {"menucountdown", CountDown},
+        {"submenuCountDown", CountDown},
+        {"ToolCountDown", CountDown},
+        {"submenuCountUp", CountUp},
+        {"ToolCountUp", CountUp},
+        {"submenuCountDate", CountDate},
+        {"ToolDateCountDown", CountDate},
+        {"submenuCountFull", CountFull},
+        {"ToolFullScreenCountDown", CountFull},
+        {"menucalendar", Calendar},
+        {"ToolCalendar", Calendar},
+        {"menuconvert", Convert},
+        {"ToolConversionTables", Convert},
+        {"menureminders", Reminders},
+        {"ToolReminders", Reminders},
+        {"menustartup", StartupList},
+        {"ToolStartupList", StartupList},
+        {"menunote", StickyNotes},
+        {"ToolStickyNotes", StickyNotes},
+        {"menuother", OtherPrograms},
+        {"menuprog1", OtherPrograms},
+        {"menuprog2", OtherPrograms},
+        {"menuprog3", OtherPrograms},
+        {"menuprog4", OtherPrograms},
+        {"menuprog5", OtherPrograms},
+        {"menucalc", OtherPrograms},
+        {"menusaver", OtherPrograms},
+        {"menuoptions", Options},
+        {"ToolOptions", Options},
+        {"menucontents", Contents},
+        {"ToolHelp", Contents},
+        {"menuabout", Contents},
+        {"menuexit", Contents},
+        {"ToolExit", Contents},
     };
     set(window, Contents);
     for (const auto &[name, topic] : topics) {
@@ -68,15 +85,15 @@ void assignHelpContexts(QMainWindow *window)
 
 Nookery::Nookery(SettingsStore &store, Clock &clock, Platform &platform, Suite &tools,
                  const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform),
-      m_tools(tools), m_startFolder(startFolder), m_tray(platform.createTray())
+    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_tools(tools),
+      m_startFolder(startFolder), m_tray(platform.createTray())
 {
     setObjectName(QStringLiteral("Nookery"));
     setWindowTitle(QStringLiteral("Nookery"));
     setWindowIcon(suiteIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(55000);
     TrayWait.setObjectName(QStringLiteral("TrayWait"));
@@ -137,8 +154,8 @@ void Nookery::buildMenuAndToolBar()
                              str(row.caption), row.shortcut);
             connect(entry, &QAction::triggered, this, row.click);
             if (row.onToolBar) {
-                button = m_toolbar->addAction(toolIcon(str(row.glyph), QColor(row.tile)),
-                                              str(row.tip));
+                button =
+                    m_toolbar->addAction(toolIcon(str(row.glyph), QColor(row.tile)), str(row.tip));
                 button->setObjectName(str(row.buttonKey));
                 button->setData(str(row.buttonKey));
                 button->setToolTip(str(row.tip));
@@ -169,8 +186,8 @@ void Nookery::buildOtherPrograms()
     m_sep2 = m_menuother->addSeparator();
     m_sep2->setObjectName(QStringLiteral("sep2"));
     m_sep2->setVisible(false);
-    connect(addEntry(m_menuother, "menucalc", QStringLiteral("Calculator"), 0),
-            &QAction::triggered, this, &Nookery::menucalc_Click);
+    connect(addEntry(m_menuother, "menucalc", QStringLiteral("Calculator"), 0), &QAction::triggered,
+            this, &Nookery::menucalc_Click);
     connect(addEntry(m_menuother, "menusaver", QStringLiteral("Screen Saver"), 0),
             &QAction::triggered, this, &Nookery::menusaver_Click);
 }
@@ -408,16 +425,46 @@ void Nookery::open(int handler, Tool tool)
     trapped(handler, [this, tool] { m_tools.show(tool); });
 }
 
-void Nookery::submenuCountDown_Click() { open(22, Tool::CountDown); }
-void Nookery::submenuCountUp_Click() { open(23, Tool::CountUp); }
-void Nookery::submenuCountDate_Click() { open(24, Tool::CountDate); }
-void Nookery::submenuCountFull_Click() { open(25, Tool::CountFull); }
-void Nookery::menucalendar_Click() { open(20, Tool::Calendar); }
-void Nookery::menuconvert_Click() { open(21, Tool::Convert); }
-void Nookery::menureminders_Click() { open(26, Tool::Reminders); }
-void Nookery::menustartup_Click() { open(27, Tool::StartupList); }
-void Nookery::menunote_Click() { open(28, Tool::StickyNotes); }
-void Nookery::menuabout_Click() { open(31, Tool::About); }
+void Nookery::submenuCountDown_Click()
+{
+    open(22, Tool::CountDown);
+}
+void Nookery::submenuCountUp_Click()
+{
+    open(23, Tool::CountUp);
+}
+void Nookery::submenuCountDate_Click()
+{
+    open(24, Tool::CountDate);
+}
+void Nookery::submenuCountFull_Click()
+{
+    open(25, Tool::CountFull);
+}
+void Nookery::menucalendar_Click()
+{
+    open(20, Tool::Calendar);
+}
+void Nookery::menuconvert_Click()
+{
+    open(21, Tool::Convert);
+}
+void Nookery::menureminders_Click()
+{
+    open(26, Tool::Reminders);
+}
+void Nookery::menustartup_Click()
+{
+    open(27, Tool::StartupList);
+}
+void Nookery::menunote_Click()
+{
+    open(28, Tool::StickyNotes);
+}
+void Nookery::menuabout_Click()
+{
+    open(31, Tool::About);
+}
 
 void Nookery::menuoptions_Click()
 {
@@ -437,8 +484,7 @@ void Nookery::menucontents_Click()
 void Nookery::menuprog_Click(int n)
 {
     trapped(14 + n, [this, n] {
-        const QString command =
-            m_store.get(keys::ProgramPath, n);
+        const QString command = m_store.get(keys::ProgramPath, n);
         // A program that cannot be started is not a failure of ours; nothing is shown.
         m_platform.programs().startCommandLine(command);
     });

@@ -12,8 +12,8 @@ namespace nookery {
 
 struct SuiteRun::Parts
 {
-    Parts(const QDir &startFolder, const QString &settingsFile,
-          std::unique_ptr<Platform> desktop, ToolFactories factories)
+    Parts(const QDir &startFolder, const QString &settingsFile, std::unique_ptr<Platform> desktop,
+          ToolFactories factories)
         : platform(std::move(desktop)), store(settingsFile),
           tools(store, clock, *platform, startFolder, std::move(factories)),
           window(store, clock, *platform, tools, startFolder),

@@ -117,18 +117,30 @@ void ToolWindows::showHelpTopic(int contextNumber)
 int toolHelpContext(Tool tool)
 {
     switch (tool) {
-    case Tool::CountDown: return helpcontext::CountDown;
-    case Tool::CountUp: return helpcontext::CountUp;
-    case Tool::CountDate: return helpcontext::CountDate;
-    case Tool::CountFull: return helpcontext::CountFull;
-    case Tool::Calendar: return helpcontext::Calendar;
-    case Tool::Convert: return helpcontext::Convert;
-    case Tool::Reminders: return helpcontext::Reminders;
-    case Tool::StartupList: return helpcontext::StartupList;
-    case Tool::StickyNotes: return helpcontext::StickyNotes;
-    case Tool::Options: return helpcontext::Options;
-    case Tool::About: return helpcontext::Contents;
-    case Tool::UpdateOlder: return helpcontext::UpdateOlder;
+    case Tool::CountDown:
+        return helpcontext::CountDown;
+    case Tool::CountUp:
+        return helpcontext::CountUp;
+    case Tool::CountDate:
+        return helpcontext::CountDate;
+    case Tool::CountFull:
+        return helpcontext::CountFull;
+    case Tool::Calendar:
+        return helpcontext::Calendar;
+    case Tool::Convert:
+        return helpcontext::Convert;
+    case Tool::Reminders:
+        return helpcontext::Reminders;
+    case Tool::StartupList:
+        return helpcontext::StartupList;
+    case Tool::StickyNotes:
+        return helpcontext::StickyNotes;
+    case Tool::Options:
+        return helpcontext::Options;
+    case Tool::About:
+        return helpcontext::Contents;
+    case Tool::UpdateOlder:
+        return helpcontext::UpdateOlder;
     }
     return helpcontext::Contents;
 }

@@ -52,7 +52,10 @@ public:
     bool isOpen(Tool tool) const override { return window(tool) != nullptr; }
 
     // The main window re-reads its menu and tool bar visibility when the options are saved.
-    void setMainWindowOptionsHook(std::function<void()> hook) { m_mainWindowHook = std::move(hook); }
+    void setMainWindowOptionsHook(std::function<void()> hook)
+    {
+        m_mainWindowHook = std::move(hook);
+    }
 
     // The suite is ending: every open window keeps what it must, then all are discarded
     // without their own close handling.

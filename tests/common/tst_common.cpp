@@ -29,8 +29,8 @@ void tst_Common::windows1252_data()
     QTest::newRow("latin-1 range") << QStringLiteral("café ß ÿ") << QByteArray("caf\xe9 \xdf \xff");
     QTest::newRow("1252 extras") << QStringLiteral("€ „quoted“ – … ™ Ÿ")
                                  << QByteArray("\x80 \x84quoted\x93 \x96 \x85 \x99 \x9f");
-    QTest::newRow("outside the code page") << QStringLiteral("Tokyo 東京 ✓")
-                                           << QByteArray("Tokyo ?? ?");
+    QTest::newRow("outside the code page")
+        << QStringLiteral("Tokyo 東京 ✓") << QByteArray("Tokyo ?? ?");
     QTest::newRow("astral is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
     QTest::newRow("question mark") << QStringLiteral("why?") << QByteArray("why?");
 }
@@ -71,11 +71,26 @@ void tst_Common::datePatterns_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("shortText");
     QTest::addColumn<QString>("longText");
-    QTest::newRow("day first") << "dd/mm" << "en_US" << "03/04/26" << "03/04/2026";
-    QTest::newRow("month first") << "mm/dd" << "en_US" << "04/03/26" << "04/03/2026";
-    QTest::newRow("empty is month first") << "" << "en_US" << "04/03/26" << "04/03/2026";
-    QTest::newRow("DD/MM is month first") << "DD/MM" << "en_US" << "04/03/26" << "04/03/2026";
-    QTest::newRow("German separator") << "dd/mm" << "de_DE" << "03.04.26" << "03.04.2026";
+    QTest::newRow("day first") << "dd/mm"
+                               << "en_US"
+                               << "03/04/26"
+                               << "03/04/2026";
+    QTest::newRow("month first") << "mm/dd"
+                                 << "en_US"
+                                 << "04/03/26"
+                                 << "04/03/2026";
+    QTest::newRow("empty is month first") << ""
+                                          << "en_US"
+                                          << "04/03/26"
+                                          << "04/03/2026";
+    QTest::newRow("DD/MM is month first") << "DD/MM"
+                                          << "en_US"
+                                          << "04/03/26"
+                                          << "04/03/2026";
+    QTest::newRow("German separator") << "dd/mm"
+                                      << "de_DE"
+                                      << "03.04.26"
+                                      << "03.04.2026";
 }
 
 void tst_Common::datePatterns()
@@ -101,18 +116,24 @@ void tst_Common::dateAndTimeTexts_data()
     QTest::addColumn<QString>("medium");
     QTest::addColumn<QString>("mediumClock");
     QTest::addColumn<QString>("longClock");
-    QTest::newRow("en_US evening") << "en_US" << QDate(2026, 12, 8) << QTime(21, 5, 7)
-                                   << "08-Dec-26" << "09:05 PM" << "9:05:07 PM";
+    QTest::newRow("en_US evening")
+        << "en_US" << QDate(2026, 12, 8) << QTime(21, 5, 7) << "08-Dec-26"
+        << "09:05 PM"
+        << "9:05:07 PM";
     QTest::newRow("en_US noon and midnight")
-        << "en_US" << QDate(2001, 5, 31) << QTime(12, 0, 0) << "31-May-01" << "12:00 PM"
+        << "en_US" << QDate(2001, 5, 31) << QTime(12, 0, 0) << "31-May-01"
+        << "12:00 PM"
         << "12:00:00 PM";
     QTest::newRow("en_US just after midnight")
-        << "en_US" << QDate(2030, 1, 1) << QTime(0, 1, 2) << "01-Jan-30" << "12:01 AM"
+        << "en_US" << QDate(2030, 1, 1) << QTime(0, 1, 2) << "01-Jan-30"
+        << "12:01 AM"
         << "12:01:02 AM";
     QTest::newRow("de_DE") << "de_DE" << QDate(2026, 12, 8) << QTime(21, 5, 7) << "08-Dez.-26"
-                           << "09:05 PM" << "21:05:07";
-    QTest::newRow("de_DE morning") << "de_DE" << QDate(2026, 3, 2) << QTime(9, 0, 0)
-                                   << "02-März-26" << "09:00 AM" << "09:00:00";
+                           << "09:05 PM"
+                           << "21:05:07";
+    QTest::newRow("de_DE morning") << "de_DE" << QDate(2026, 3, 2) << QTime(9, 0, 0) << "02-März-26"
+                                   << "09:00 AM"
+                                   << "09:00:00";
 }
 
 void tst_Common::dateAndTimeTexts()

@@ -29,7 +29,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 mode_t modeOf(const QString &path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     ::stat(QFile::encodeName(path).constData(), &st);
     return st.st_mode & 0777;
 }
@@ -119,7 +121,8 @@ void tst_RecordFile::failedReplacementLeavesTheOldFile()
     QVERIFY_THROWS_EXCEPTION(IoError,
                              replaceFileAtomically(path, "new", QStringLiteral("reminder.tmp")));
     QCOMPARE(readAll(path), QByteArray("old"));
-    QVERIFY_THROWS_EXCEPTION(IoError, replaceFileAtomically(dir.filePath(QStringLiteral("no/such/x")), "new"));
+    QVERIFY_THROWS_EXCEPTION(
+        IoError, replaceFileAtomically(dir.filePath(QStringLiteral("no/such/x")), "new"));
 }
 
 void tst_RecordFile::killedReplacementLeavesOldOrNewWhole()
@@ -152,9 +155,9 @@ void tst_RecordFile::killedReplacementLeavesOldOrNewWhole()
         const QByteArray now = readAll(path);
         const bool old = now == QByteArray(sizeA, 'a');
         const bool fresh = now == QByteArray(sizeB, 'b');
-        QVERIFY2(old || fresh, qPrintable(QStringLiteral("torn after kill %1: %2 bytes")
-                                              .arg(kills)
-                                              .arg(now.size())));
+        QVERIFY2(
+            old || fresh,
+            qPrintable(QStringLiteral("torn after kill %1: %2 bytes").arg(kills).arg(now.size())));
         landed += fresh ? 1 : 0;
         // Start each round from the old content so both outcomes stay possible.
         writeFile(path, QByteArray(sizeA, 'a'));

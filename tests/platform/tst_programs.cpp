@@ -35,16 +35,17 @@ void tst_Programs::commandLineRunsOnlyTheNamedProgram()
     const QString out = dir.filePath(QStringLiteral("args.txt"));
     DesktopPrograms programs;
     // What a shell would run as two commands stays arguments of the one program.
-    const QString line = QStringLiteral("\"%1\" \"%2\" first; rm -rf %3 $(touch %3/x) \"two words\"")
-                             .arg(QStringLiteral(ARGDUMP), out, victim);
+    const QString line =
+        QStringLiteral("\"%1\" \"%2\" first; rm -rf %3 $(touch %3/x) \"two words\"")
+            .arg(QStringLiteral(ARGDUMP), out, victim);
     QVERIFY(programs.startCommandLine(line));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out) && !readLines(out).isEmpty(), 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(readLines(out),
-                              (QStringList{QStringLiteral("first;"), QStringLiteral("rm"),
-                                           QStringLiteral("-rf"), victim,
-                                           QStringLiteral("$(touch"), victim + QStringLiteral("/x)"),
-                                           QStringLiteral("two words")}),
-                              10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        readLines(out),
+        (QStringList{QStringLiteral("first;"), QStringLiteral("rm"), QStringLiteral("-rf"), victim,
+                     QStringLiteral("$(touch"), victim + QStringLiteral("/x)"),
+                     QStringLiteral("two words")}),
+        10000);
     QVERIFY(QDir(victim).exists());
     QVERIFY(!QFile::exists(victim + QStringLiteral("/x")));
 }

@@ -37,9 +37,9 @@ void tst_Sound::realFileLoadsTheAudioModule()
         return QByteArray(bytes, 4);
     };
     const QByteArray samples(80, char(0x80));
-    file.write("RIFF" + le32(36 + samples.size()) + "WAVEfmt " + le32(16)
-               + QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000)
-               + QByteArray("\x01\x00\x08\x00", 4) + "data" + le32(samples.size()) + samples);
+    file.write("RIFF" + le32(36 + samples.size()) + "WAVEfmt " + le32(16) +
+               QByteArray("\x01\x00\x01\x00", 4) + le32(8000) + le32(8000) +
+               QByteArray("\x01\x00\x08\x00", 4) + "data" + le32(samples.size()) + samples);
     file.close();
     DesktopSound sound;
     sound.play(path);

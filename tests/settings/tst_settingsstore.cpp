@@ -93,7 +93,8 @@ void tst_SettingsStore::writeIsOnDiskBeforeReturn()
     QFile file(temp.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QVERIFY2(bytes.contains("Days%20Checked=6") || bytes.contains("Days Checked=6"), bytes.constData());
+    QVERIFY2(bytes.contains("Days%20Checked=6") || bytes.contains("Days Checked=6"),
+             bytes.constData());
     // Another reader of the same file, opened before and after the write, sees it: unsynced
     // changes stay with the QSettings that made them.
     QCOMPARE(other->get(QStringLiteral("Reminders"), QStringLiteral("Days Checked")),

@@ -96,9 +96,12 @@ void tst_Nookery::freshStoreIsSeededAndStartsInTray()
     QCOMPARE(f.platform.dialog.InitDir, w.LabelPath);
     QCOMPARE(s.get(OtherPrograms, QStringLiteral("Version")), QStringLiteral("7.0"));
     QCOMPARE(s.get(OtherPrograms, QStringLiteral("Run From Tray")), QStringLiteral("checked"));
-    for (const auto &[section, key] : {std::pair{"Calendar", "Menu"}, {"Conversion Tables", "Menu"},
-                                       {"CountDown", "Menu"}, {"Reminders", "Menu"},
-                                       {"Other Programs", "Startup Menu"}, {"Sticky Note", "Menu"}})
+    for (const auto &[section, key] : {std::pair{"Calendar", "Menu"},
+                                       {"Conversion Tables", "Menu"},
+                                       {"CountDown", "Menu"},
+                                       {"Reminders", "Menu"},
+                                       {"Other Programs", "Startup Menu"},
+                                       {"Sticky Note", "Menu"}})
         QCOMPARE(s.get(QLatin1String(section), QLatin1String(key)), QStringLiteral("unchecked"));
     QVERIFY(w.trayMode());
     QVERIFY(!w.isVisible());
@@ -140,7 +143,8 @@ void tst_Nookery::noTrayHostShowsTheStripInstead()
     QVERIFY(w.isVisible());
     QCOMPARE(f.tray().adds, 0);
     // The user's choice stays for a desktop that has a tray.
-    QCOMPARE(f.store().get(OtherPrograms, QStringLiteral("Run From Tray")), QStringLiteral("checked"));
+    QCOMPARE(f.store().get(OtherPrograms, QStringLiteral("Run From Tray")),
+             QStringLiteral("checked"));
 }
 
 void tst_Nookery::visibilityGroups_data()
@@ -149,13 +153,19 @@ void tst_Nookery::visibilityGroups_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QStringList>("buttons");
-    const QStringList all = {QStringLiteral("ToolCountDown"), QStringLiteral("ToolCountUp"),
+    const QStringList all = {QStringLiteral("ToolCountDown"),
+                             QStringLiteral("ToolCountUp"),
                              QStringLiteral("ToolDateCountDown"),
-                             QStringLiteral("ToolFullScreenCountDown"), QStringLiteral("|"),
-                             QStringLiteral("ToolCalendar"), QStringLiteral("ToolConversionTables"),
-                             QStringLiteral("ToolReminders"), QStringLiteral("ToolStartupList"),
-                             QStringLiteral("ToolStickyNotes"), QStringLiteral("|"),
-                             QStringLiteral("ToolOptions"), QStringLiteral("ToolHelp"),
+                             QStringLiteral("ToolFullScreenCountDown"),
+                             QStringLiteral("|"),
+                             QStringLiteral("ToolCalendar"),
+                             QStringLiteral("ToolConversionTables"),
+                             QStringLiteral("ToolReminders"),
+                             QStringLiteral("ToolStartupList"),
+                             QStringLiteral("ToolStickyNotes"),
+                             QStringLiteral("|"),
+                             QStringLiteral("ToolOptions"),
+                             QStringLiteral("ToolHelp"),
                              QStringLiteral("ToolExit")};
     auto without = [&](std::initializer_list<int> indexes) {
         QStringList keys;
@@ -164,12 +174,24 @@ void tst_Nookery::visibilityGroups_data()
                 keys << all.at(i);
         return keys;
     };
-    QTest::newRow("countdown") << "CountDown" << "Menu" << "menucountdown" << without({1, 2, 3, 4, 5});
-    QTest::newRow("calendar") << "Calendar" << "Menu" << "menucalendar" << without({6});
-    QTest::newRow("convert") << "Conversion Tables" << "Menu" << "menuconvert" << without({7});
-    QTest::newRow("reminders") << "Reminders" << "Menu" << "menureminders" << without({8});
-    QTest::newRow("startup") << "Other Programs" << "Startup Menu" << "menustartup" << without({9});
-    QTest::newRow("notes") << "Sticky Note" << "Menu" << "menunote" << without({10});
+    QTest::newRow("countdown") << "CountDown"
+                               << "Menu"
+                               << "menucountdown" << without({1, 2, 3, 4, 5});
+    QTest::newRow("calendar") << "Calendar"
+                              << "Menu"
+                              << "menucalendar" << without({6});
+    QTest::newRow("convert") << "Conversion Tables"
+                             << "Menu"
+                             << "menuconvert" << without({7});
+    QTest::newRow("reminders") << "Reminders"
+                               << "Menu"
+                               << "menureminders" << without({8});
+    QTest::newRow("startup") << "Other Programs"
+                             << "Startup Menu"
+                             << "menustartup" << without({9});
+    QTest::newRow("notes") << "Sticky Note"
+                           << "Menu"
+                           << "menunote" << without({10});
 }
 
 void tst_Nookery::visibilityGroups()
@@ -227,14 +249,16 @@ void tst_Nookery::userProgramEntries()
     Fixture f;
     for (int n = 0; n < 5; ++n)
         if (!labels.at(n).isEmpty())
-            f.store().save(OtherPrograms, QStringLiteral("Program %1 label").arg(n + 1), labels.at(n));
+            f.store().save(OtherPrograms, QStringLiteral("Program %1 label").arg(n + 1),
+                           labels.at(n));
     f.load();
     QStringList shown;
     const QMenu *other = f.window->findChild<QAction *>(QStringLiteral("menuother"))->menu();
     for (QAction *a : other->actions())
         if (a->isVisible() && !a->isSeparator())
             shown << a->text();
-    QCOMPARE(shown, (visible + QStringList{QStringLiteral("Calculator"), QStringLiteral("Screen Saver")}));
+    QCOMPARE(shown,
+             (visible + QStringList{QStringLiteral("Calculator"), QStringLiteral("Screen Saver")}));
     QCOMPARE(f.action("sep2")->isVisible(), separator);
 }
 
@@ -245,7 +269,8 @@ void tst_Nookery::userProgramStartsStoredCommandLine()
     f.store().save(OtherPrograms, QStringLiteral("Program 2 path"), QStringLiteral("kate --new"));
     f.load();
     // Read at the moment of the click, not at start.
-    f.store().save(OtherPrograms, QStringLiteral("Program 2 path"), QStringLiteral("gedit \"a b.txt\""));
+    f.store().save(OtherPrograms, QStringLiteral("Program 2 path"),
+                   QStringLiteral("gedit \"a b.txt\""));
     f.action("menuprog2")->trigger();
     f.action("menucalc")->trigger();
     f.action("menusaver")->trigger();
@@ -263,11 +288,14 @@ void tst_Nookery::toolBarDispatchesExactKeys_data()
     QTest::newRow("countdown") << "ToolCountDown" << QStringList{QStringLiteral("show CountDown")};
     QTest::newRow("count up") << "ToolCountUp" << QStringList{QStringLiteral("show CountUp")};
     QTest::newRow("date") << "ToolDateCountDown" << QStringList{QStringLiteral("show CountDate")};
-    QTest::newRow("full screen") << "ToolFullScreenCountDown" << QStringList{QStringLiteral("show CountFull")};
+    QTest::newRow("full screen") << "ToolFullScreenCountDown"
+                                 << QStringList{QStringLiteral("show CountFull")};
     QTest::newRow("calendar") << "ToolCalendar" << QStringList{QStringLiteral("show Calendar")};
-    QTest::newRow("convert") << "ToolConversionTables" << QStringList{QStringLiteral("show Convert")};
+    QTest::newRow("convert") << "ToolConversionTables"
+                             << QStringList{QStringLiteral("show Convert")};
     QTest::newRow("reminders") << "ToolReminders" << QStringList{QStringLiteral("show Reminders")};
-    QTest::newRow("startup") << "ToolStartupList" << QStringList{QStringLiteral("show StartupList")};
+    QTest::newRow("startup") << "ToolStartupList"
+                             << QStringList{QStringLiteral("show StartupList")};
     QTest::newRow("notes") << "ToolStickyNotes" << QStringList{QStringLiteral("show StickyNotes")};
     QTest::newRow("options") << "ToolOptions" << QStringList{QStringLiteral("options 1")};
     QTest::newRow("wrong case") << "toolcountdown" << QStringList();
@@ -302,10 +330,14 @@ void tst_Nookery::dailyCheckOpensRemindersAtTheMinute_data()
     QTest::addColumn<QString>("checkTime");
     QTest::addColumn<QString>("time");
     QTest::addColumn<int>("opens");
-    QTest::newRow("07:30") << "checked" << "07:30" << 2;
-    QTest::newRow("7:30 never matches") << "checked" << "7:30" << 0;
-    QTest::newRow("check off") << "unchecked" << "07:30" << 0;
-    QTest::newRow("Checked is not checked") << "Checked" << "07:30" << 0;
+    QTest::newRow("07:30") << "checked"
+                           << "07:30" << 2;
+    QTest::newRow("7:30 never matches") << "checked"
+                                        << "7:30" << 0;
+    QTest::newRow("check off") << "unchecked"
+                               << "07:30" << 0;
+    QTest::newRow("Checked is not checked") << "Checked"
+                                            << "07:30" << 0;
 }
 
 void tst_Nookery::dailyCheckOpensRemindersAtTheMinute()

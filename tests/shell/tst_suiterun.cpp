@@ -23,10 +23,7 @@ class NoteStandIn final : public QWidget, public ToolWindow
 public:
     explicit NoteStandIn(QStringList &log) : m_log(log) {}
     ~NoteStandIn() override { m_log << QStringLiteral("gone"); }
-    void suiteEnding() override
-    {
-        m_log << QStringLiteral("ending");
-    }
+    void suiteEnding() override { m_log << QStringLiteral("ending"); }
 
 protected:
     void closeEvent(QCloseEvent *) override { m_log << QStringLiteral("asked"); }
@@ -73,9 +70,9 @@ void tst_SuiteRun::everyWayOutLetsOpenWindowsSaveFirst()
     QStringList log;
     auto platform = std::make_unique<test::FakePlatform>();
     platform->trayAvailable = false; // the strip window is shown, so it can be closed and keyed
-    SuiteRun run(QDir(dir.path()), dir.filePath(QStringLiteral("cfg/Nookery.ini")),
-                 std::move(platform),
-                 {{Tool::StickyNotes, [&log](const ToolContext &) { return new NoteStandIn(log); }}});
+    SuiteRun run(
+        QDir(dir.path()), dir.filePath(QStringLiteral("cfg/Nookery.ini")), std::move(platform),
+        {{Tool::StickyNotes, [&log](const ToolContext &) { return new NoteStandIn(log); }}});
     current = &run;
     run.start();
     Nookery &strip = run.mainWindow();

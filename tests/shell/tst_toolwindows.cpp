@@ -113,7 +113,8 @@ void tst_ToolWindows::quitLetsEveryOpenWindowSaveFirst()
     // Each saves once while it still exists, then goes without being asked anything.
     QCOMPARE(f.log.count(QStringLiteral("notes ending")), 1);
     QCOMPARE(f.log.count(QStringLiteral("reminders ending")), 1);
-    QVERIFY(f.log.indexOf(QStringLiteral("notes ending")) < f.log.indexOf(QStringLiteral("notes gone")));
+    QVERIFY(f.log.indexOf(QStringLiteral("notes ending")) <
+            f.log.indexOf(QStringLiteral("notes gone")));
     QVERIFY(!f.log.contains(QStringLiteral("notes asked")));
     QVERIFY(!f.tools.window(Tool::StickyNotes));
     f.tools.closeAll();
@@ -138,7 +139,8 @@ void tst_ToolWindows::optionsOpenOnTheAskedPage()
     Fixture f;
     f.tools.showOptions(4);
     f.tools.show(Tool::Options);
-    QCOMPARE(f.log, (QStringList{QStringLiteral("options page 4"), QStringLiteral("options page 1")}));
+    QCOMPARE(f.log,
+             (QStringList{QStringLiteral("options page 4"), QStringLiteral("options page 1")}));
     QCOMPARE(f.made, 1);
 }
 

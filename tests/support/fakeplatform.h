@@ -153,7 +153,7 @@ public:
 class FakePrinters final : public Printers
 {
 public:
-    QString pdfPath;     // empty: no default printer
+    QString pdfPath; // empty: no default printer
     int asked = 0;
     std::unique_ptr<QPrinter> defaultPrinter() override
     {

@@ -24,9 +24,9 @@ public:
 
     static QString toolName(Tool tool)
     {
-        static const char *const names[] = {"CountDown",   "CountUp",     "CountDate", "CountFull",
-                                            "Calendar",    "Convert",     "Reminders", "StartupList",
-                                            "StickyNotes", "Options",     "About",     "UpdateOlder"};
+        static const char *const names[] = {"CountDown",   "CountUp", "CountDate", "CountFull",
+                                            "Calendar",    "Convert", "Reminders", "StartupList",
+                                            "StickyNotes", "Options", "About",     "UpdateOlder"};
         return QLatin1String(names[static_cast<int>(tool)]);
     }
 };

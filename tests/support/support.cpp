@@ -28,8 +28,7 @@ QStringList leftoverWindows()
     QStringList names;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         // Qt keeps menus and tool tips around as hidden top-level widgets of its own.
-        if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip
-            || w->inherits("QMenu"))
+        if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip || w->inherits("QMenu"))
             continue;
         names << (w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className())
                                             : w->objectName());

@@ -16,7 +16,10 @@ public:
     QString path() const { return m_dir.path() + QStringLiteral("/cfg/Nookery.ini"); }
     QString folder() const { return m_dir.path(); }
     // A second store over the same file, as another process would open it.
-    std::unique_ptr<SettingsStore> reopen() const { return std::make_unique<SettingsStore>(path()); }
+    std::unique_ptr<SettingsStore> reopen() const
+    {
+        return std::make_unique<SettingsStore>(path());
+    }
 
 private:
     QTemporaryDir m_dir;

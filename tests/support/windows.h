@@ -11,6 +11,6 @@ QStringList leftoverWindows();
 } // namespace nookery::test
 
 // For cleanup(): fails the test function that left a window behind.
-#define NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS()                                                      \
-    QVERIFY2(::nookery::test::leftoverWindows().isEmpty(),                                        \
+#define NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS()                                                       \
+    QVERIFY2(::nookery::test::leftoverWindows().isEmpty(),                                         \
              qPrintable(::nookery::test::leftoverWindows().join(u',')))
