@@ -1,6 +1,7 @@
 #include "calendar/calendar.h"
 
 #include "common/clock.h"
+#include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/twips.h"
 #include "platform/platform.h"
@@ -30,7 +31,7 @@ constexpr int FrameWidthTwips = 3960;
 constexpr int FrameHeightTwips = 5075;
 constexpr int RightGapTwips = 4030;  // left = screen width - this
 constexpr int BottomGapTwips = 5600; // top = screen height - this
-constexpr int HelpTopic = 210;
+constexpr int HelpTopic = helpcontext::Calendar;
 constexpr int OptionsPage = 2;
 
 const QString ChangeTitle = QStringLiteral("Change Computer Date");
@@ -72,6 +73,8 @@ void calendar::buildMenus()
                      QKeySequence(Qt::CTRL | Qt::Key_Y));
     menuchange = entry(menufile, "menuchange", QStringLiteral("Change the computer's &date"),
                        QKeySequence(Qt::CTRL | Qt::Key_D));
+    helpcontext::set(menucopy, helpcontext::CalendarCopyDate);
+    helpcontext::set(menuchange, helpcontext::CalendarChangeDate);
     menufile->addSeparator()->setObjectName(QStringLiteral("sep0"));
     menuoptions =
         entry(menufile, "menuoptions", QStringLiteral("&Options"), QKeySequence(Qt::Key_F11));
@@ -123,6 +126,10 @@ void calendar::buildToolBar()
         button->setObjectName(key);
         button->setData(key);
         button->setToolTip(tip);
+        if (key == u"cm1")
+            helpcontext::set(button, helpcontext::CalendarCopyDate);
+        else if (key == u"cm2")
+            helpcontext::set(button, helpcontext::CalendarChangeDate);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/datepattern.h"
 #include "common/failure.h"
+#include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/twips.h"
 #include "notes/datestamp.h"
@@ -39,7 +40,7 @@ namespace nookery {
 
 namespace {
 
-constexpr int HelpTopic = 260;
+constexpr int HelpTopic = helpcontext::StickyNotes;
 constexpr int OptionsPage = 6;
 constexpr double DefaultHeight = 5200, DefaultWidth = 7600, DefaultTop = 1320, DefaultLeft = 1500;
 constexpr int MinWidthTwips = 6600, MinHeightTwips = 3400;

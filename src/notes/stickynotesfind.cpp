@@ -1,6 +1,7 @@
 #include "notes/stickynotesfind.h"
 
 #include "common/failure.h"
+#include "common/helpcontext.h"
 #include "common/suite.h"
 #include "platform/messageboxes.h"
 
@@ -20,7 +21,7 @@ namespace nookery {
 
 namespace {
 
-constexpr int HelpTopic = 265;
+constexpr int HelpTopic = helpcontext::StickyNotesFind;
 constexpr int SelectedOnFocus = 25;
 
 // Selects part of the word once the line edit's own focus handling, which selects all of it,
@@ -55,6 +56,7 @@ stickynotesfind::stickynotesfind(QTextEdit *note, QString &getpos, MessageBoxes 
     : QDialog(parent), m_note(note), lblgetpos(getpos), m_messages(messages), m_suite(suite)
 {
     setObjectName(QStringLiteral("stickynotesfind"));
+    helpcontext::set(this, helpcontext::StickyNotesFind);
     setWindowTitle(QStringLiteral("Find"));
     setAttribute(Qt::WA_DeleteOnClose);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/helpcontext.h"
 #include "platform/helpdocument.h"
 
 #include <QList>
@@ -36,7 +37,7 @@ public:
     // The document, read on the first request. Replaced in tests.
     void setDocumentPath(const QString &path) { m_path = path; }
 
-    static constexpr int ContentsTopic = 200;
+    static constexpr int ContentsTopic = helpcontext::Contents;
 
     void showTopic(int number);
     void goBack();

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/failure.h"
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "platform/trap.h"
@@ -28,7 +29,7 @@ constexpr int DesignWidthTwips = 8900;
 // The lists keep this much of the window's height and width for the rest.
 constexpr int ListsHeightMarginTwips = 1920;
 constexpr int ListsWidthMarginTwips = 365;
-constexpr int HelpTopic = 240;
+constexpr int HelpTopic = helpcontext::Reminders;
 constexpr int OptionsPage = 5;
 
 const QString &caption()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/helpcontext.h"
 #include "common/toolwindow.h"
 
 #include <QDialog>
@@ -28,7 +29,7 @@ class optionsform final : public QDialog, public ToolWindow
 
 public:
     static constexpr int Pages = 6;
-    static constexpr int HelpTopic = 202;
+    static constexpr int HelpTopic = helpcontext::Options;
 
     optionsform(SettingsStore &store, Platform &platform, Suite &suite, QWidget *parent = nullptr);
     ~optionsform() override;

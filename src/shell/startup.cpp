@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/twips.h"
 #include "platform/platform.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int WindowWidthTwips = 4380;
 constexpr int WindowHeightTwips = 5520;
-constexpr int HelpTopic = 245;
+constexpr int HelpTopic = helpcontext::StartupList;
 constexpr int OptionsPage = 1;
 
 const QString DeleteTitle = QStringLiteral("Delete Old Dates");

@@ -1,6 +1,7 @@
 #include "timers/countdate.h"
 
 #include "common/clock.h"
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
@@ -28,7 +29,7 @@ namespace {
 constexpr int WidthTwips = 8610;
 constexpr int HeightTwips = 4770;
 constexpr int RefreshMs = 500;
-constexpr int HelpTopic = 237;
+constexpr int HelpTopic = helpcontext::CountDate;
 constexpr int MessageLength = 35;
 
 QString numbered(const char *name, int n)

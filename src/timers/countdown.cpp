@@ -1,6 +1,7 @@
 #include "timers/countdown.h"
 
 #include "common/clock.h"
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
@@ -27,7 +28,7 @@ constexpr int WidthTwips = 10500;
 constexpr int HeightTwips = 6000;
 constexpr int TickMs = 450;
 constexpr int BlinkMs = 300;
-constexpr int HelpTopic = 230;
+constexpr int HelpTopic = helpcontext::CountDown;
 constexpr int OptionsPage = 4; // "CountDown"
 constexpr int MaxMinutes = 1440;
 constexpr int MaxSeconds = 59;

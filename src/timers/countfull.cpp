@@ -1,6 +1,7 @@
 #include "timers/countfull.h"
 
 #include "common/clock.h"
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
@@ -27,7 +28,7 @@ namespace {
 
 constexpr int TickMs = 450;
 constexpr int BlinkMs = 400;
-constexpr int HelpTopic = 236;
+constexpr int HelpTopic = helpcontext::CountFull;
 constexpr int OptionsPage = 4; // "CountDown"
 constexpr int MaxMinutes = 1440;
 constexpr int MaxSeconds = 59;

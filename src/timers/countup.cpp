@@ -1,6 +1,7 @@
 #include "timers/countup.h"
 
 #include "common/clock.h"
+#include "common/helpcontext.h"
 #include "common/twips.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr int WidthTwips = 8805;
 constexpr int HeightTwips = 4200;
 constexpr int TickMs = 450;
-constexpr int HelpTopic = 229;
+constexpr int HelpTopic = helpcontext::CountUp;
 
 QString numbered(const char *name, int n)
 {
