@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <sys/stat.h>
 
 using namespace nookery;
@@ -43,92 +44,76 @@ class tst_RecordFile : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
     void recordsReadAndWriteInPlace();
-    void appendGoesAfterTheWholeRecords();
     void newFilesAreTheUsersOnly();
-    void replacementKeepsModeAndLeavesNoTemporary();
-    void failedReplacementLeavesTheOldFile();
+    void replacementKeepsModeOrLeavesTheOldFile();
     void killedReplacementLeavesOldOrNewWhole();
+
+private:
+    QString path(const char *name) const { return dir->filePath(QLatin1String(name)); }
+    std::unique_ptr<QTemporaryDir> dir;
 };
 
 void tst_RecordFile::recordsReadAndWriteInPlace()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("r.dat"));
-    writeFile(path, "aaaabbbbcccc");
+    writeFile(path("r.dat"), "aaaabbbbcccc");
     RecordFile file(4);
-    file.open(path);
+    file.open(path("r.dat"));
     QCOMPARE(file.wholeRecords(), 3);
     QCOMPARE(file.read(1), QByteArray("bbbb"));
     QCOMPARE(file.read(3), QByteArray()); // past the end: nothing, no error
     file.write(1, "xy");                  // padded with blanks
     file.write(2, "123456");              // cut to the record
-    QCOMPARE(readAll(path), QByteArray("aaaaxy  1234"));
+    QCOMPARE(readAll(path("r.dat")), QByteArray("aaaaxy  1234"));
     file.close();
-    QVERIFY(!file.isOpen());
-}
 
-void tst_RecordFile::appendGoesAfterTheWholeRecords()
-{
     // A torn last record (a write cut short) is overwritten, not left as a gap.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("log.dat"));
-    writeFile(path, "aaaabb");
-    RecordFile file(4);
-    file.open(path);
+    writeFile(path("log.dat"), "aaaabb");
+    file.open(path("log.dat"));
     QCOMPARE(file.byteLength(), 6);
     QCOMPARE(file.wholeRecords(), 1);
     QCOMPARE(file.read(1), QByteArray("bb"));
     file.append("cccc");
     file.appendUnsynced("dddd");
-    QCOMPARE(readAll(path), QByteArray("aaaaccccdddd"));
+    QCOMPARE(readAll(path("log.dat")), QByteArray("aaaaccccdddd"));
 }
 
 void tst_RecordFile::newFilesAreTheUsersOnly()
 {
-    QTemporaryDir dir;
     RecordFile file(4);
-    file.open(dir.filePath(QStringLiteral("new.dat")));
-    QCOMPARE(modeOf(dir.filePath(QStringLiteral("new.dat"))), mode_t(0600));
-    replaceFileAtomically(dir.filePath(QStringLiteral("other.dat")), "x");
-    QCOMPARE(modeOf(dir.filePath(QStringLiteral("other.dat"))), mode_t(0600));
+    file.open(path("new.dat"));
+    QCOMPARE(modeOf(path("new.dat")), mode_t(0600));
+    replaceFileAtomically(path("other.dat"), "x");
+    QCOMPARE(modeOf(path("other.dat")), mode_t(0600));
 
     // A folder where the file should be is an error, not a file.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
-    QVERIFY_THROWS_EXCEPTION(IoError, file.open(dir.filePath(QStringLiteral("folder.dat"))));
-    QVERIFY_THROWS_EXCEPTION(IoError, file.openReadOnly(dir.filePath(QStringLiteral("none.dat"))));
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.dat")));
+    QVERIFY_THROWS_EXCEPTION(IoError, file.open(path("folder.dat")));
+    QVERIFY_THROWS_EXCEPTION(IoError, file.openReadOnly(path("none.dat")));
 }
 
-void tst_RecordFile::replacementKeepsModeAndLeavesNoTemporary()
+void tst_RecordFile::replacementKeepsModeOrLeavesTheOldFile()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("reminder.dat"));
-    writeFile(path, "old");
-    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
-    replaceFileAtomically(path, "new content", QStringLiteral("reminder.tmp"));
-    QCOMPARE(readAll(path), QByteArray("new content"));
-    QCOMPARE(modeOf(path), mode_t(0640));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("reminder.dat")});
-}
+    const QString target = path("reminder.dat");
+    writeFile(target, "old");
+    QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
+    replaceFileAtomically(target, "new content", QStringLiteral("reminder.tmp"));
+    QCOMPARE(readAll(target), QByteArray("new content"));
+    QCOMPARE(modeOf(target), mode_t(0640));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("reminder.dat")});
 
-void tst_RecordFile::failedReplacementLeavesTheOldFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("reminder.dat"));
-    writeFile(path, "old");
     // The temporary's name is taken by a folder that is not empty: nothing can be written.
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("reminder.tmp/inner")));
+    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("reminder.tmp/inner")));
     QVERIFY_THROWS_EXCEPTION(IoError,
-                             replaceFileAtomically(path, "new", QStringLiteral("reminder.tmp")));
-    QCOMPARE(readAll(path), QByteArray("old"));
-    QVERIFY_THROWS_EXCEPTION(
-        IoError, replaceFileAtomically(dir.filePath(QStringLiteral("no/such/x")), "new"));
+                             replaceFileAtomically(target, "new", QStringLiteral("reminder.tmp")));
+    QCOMPARE(readAll(target), QByteArray("new content"));
+    QVERIFY_THROWS_EXCEPTION(IoError, replaceFileAtomically(path("no/such/x"), "new"));
 }
 
 void tst_RecordFile::killedReplacementLeavesOldOrNewWhole()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("big.dat"));
+    const QString path = this->path("big.dat");
     const int sizeA = 1 << 20;
     const int sizeB = sizeA + 70;
     writeFile(path, QByteArray(sizeA, 'a'));

@@ -5,8 +5,6 @@
 #include "support/windows.h"
 
 #include <QDialog>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -20,55 +18,35 @@ class tst_HelpViewer : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void documentAnswersEveryNumber();
-    void everyLinkLandsAndContentsReachEveryTopic();
+    void cleanup() { NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS(); }
+    void document();
     void requests_data();
     void requests();
     void searchFindsTopicsHoldingEveryWord_data();
     void searchFindsTopicsHoldingEveryWord();
     void linksAndHistory();
     void oneViewerServesEveryRequest();
-    void reachableFromModalDialog();
-
-private:
-    static QRegularExpression linkPattern()
-    {
-        return QRegularExpression(QStringLiteral("href=\"#(\\d+)\""));
-    }
 };
 
-void tst_HelpViewer::cleanup()
-{
-    NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS();
-}
-
-void tst_HelpViewer::documentAnswersEveryNumber()
+// Every number has a titled topic of some substance, extra topics are numbered from 280, every
+// link lands on a topic, and the contents link every other topic.
+void tst_HelpViewer::document()
 {
     const HelpDocument doc = HelpDocument::load();
     QVERIFY2(doc.isValid(), qPrintable(doc.error()));
     for (int number : helpcontext::All) {
         const HelpTopic *topic = doc.topic(number);
-        QVERIFY2(topic, qPrintable(QString::number(number)));
-        QVERIFY(!topic->title.isEmpty());
+        QVERIFY2(topic && !topic->title.isEmpty(), qPrintable(QString::number(number)));
         const qsizetype words = topic->text.split(u' ', Qt::SkipEmptyParts).size();
         QVERIFY2(words >= 60, qPrintable(QStringLiteral("%1: %2 words").arg(number).arg(words)));
     }
-    // Extra topics are numbered from 280 and have a title too.
-    for (const HelpTopic &t : doc.topics()) {
-        const bool listed = std::find(std::begin(helpcontext::All), std::end(helpcontext::All),
-                                      t.number) != std::end(helpcontext::All);
-        QVERIFY2(listed || t.number >= 280, qPrintable(QString::number(t.number)));
-    }
-}
-
-void tst_HelpViewer::everyLinkLandsAndContentsReachEveryTopic()
-{
-    const HelpDocument doc = HelpDocument::load();
+    const QRegularExpression link(QStringLiteral("href=\"#(\\d+)\""));
     QSet<int> fromContents;
     for (const HelpTopic &t : doc.topics()) {
-        auto links = linkPattern().globalMatch(t.html);
-        while (links.hasNext()) {
+        QVERIFY2(std::count(std::begin(helpcontext::All), std::end(helpcontext::All), t.number) ||
+                     t.number >= 280,
+                 qPrintable(QString::number(t.number)));
+        for (auto links = link.globalMatch(t.html); links.hasNext();) {
             const int target = links.next().captured(1).toInt();
             QVERIFY2(doc.topic(target),
                      qPrintable(QStringLiteral("%1 -> %2").arg(t.number).arg(target)));
@@ -76,10 +54,9 @@ void tst_HelpViewer::everyLinkLandsAndContentsReachEveryTopic()
                 fromContents << target;
         }
     }
-    for (const HelpTopic &t : doc.topics()) {
-        if (t.number != helpcontext::Contents)
-            QVERIFY2(fromContents.contains(t.number), qPrintable(QString::number(t.number)));
-    }
+    for (const HelpTopic &t : doc.topics())
+        QVERIFY2(t.number == helpcontext::Contents || fromContents.contains(t.number),
+                 qPrintable(QString::number(t.number)));
 }
 
 void tst_HelpViewer::requests_data()
@@ -190,38 +167,31 @@ void tst_HelpViewer::linksAndHistory()
     QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Forward"))->isEnabled());
 }
 
+// One viewer serves every request; opened from a modal dialog it is a window of the dialog's
+// own, so it takes input while the dialog is up.
 void tst_HelpViewer::oneViewerServesEveryRequest()
 {
     DesktopCommonDialog dialog;
     QVERIFY(!dialog.helpViewer());
-    dialog.HelpFile = QStringLiteral("nookery.hlp");
-    dialog.ShowHelp(CommonDialog::HelpContext, 230);
-    HelpViewer *first = dialog.helpViewer();
-    QVERIFY(first && first->isVisible());
-    first->hide();
-    dialog.HelpFile = QStringLiteral("Nookery.hlp");
-    dialog.ShowHelp(CommonDialog::HelpTopics, 0);
-    QCOMPARE(dialog.helpViewer(), first);
-    QVERIFY(first->isVisible());
-    QCOMPARE(first->currentTopic(), 200);
-}
-
-void tst_HelpViewer::reachableFromModalDialog()
-{
-    DesktopCommonDialog dialog;
     QDialog modal;
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
-    QCOMPARE(QApplication::activeModalWidget(), &modal);
+    dialog.HelpFile = QStringLiteral("nookery.hlp");
     dialog.ShowHelp(CommonDialog::HelpContext, 265);
     HelpViewer *viewer = dialog.helpViewer();
-    // A window of the modal dialog's own takes input while the dialog is up.
     QCOMPARE(viewer->parentWidget(), &modal);
     QVERIFY(viewer->isWindow() && viewer->isVisible());
+    QCOMPARE(viewer->currentTopic(), 265);
     modal.hide();
     QCOMPARE(viewer->parentWidget(), nullptr);
     QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->currentTopic(), 265);
+
+    viewer->hide();
+    dialog.HelpFile = QStringLiteral("Nookery.hlp");
+    dialog.ShowHelp(CommonDialog::HelpTopics, 0);
+    QCOMPARE(dialog.helpViewer(), viewer);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->currentTopic(), 200);
 }
 
 QTEST_MAIN(tst_HelpViewer)
