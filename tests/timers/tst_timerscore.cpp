@@ -21,14 +21,24 @@ private slots:
     void formatRemaining();
     void countdownFollowsClock_data();
     void countdownFollowsClock();
-    void countdownStopResume();
-    void stopwatch();
+    void stopwatchClockSetBack();
     void dateEntries_data();
     void dateEntries();
     void fullScreenLayout_data();
     void fullScreenLayout();
     void waveFiles();
+    // Run again under TZ=Europe/Berlin: 2026-03-29 skips 02:00 to 03:00, 2026-10-25 repeats
+    // 02:00 to 03:00.
+    void countdownAcrossSwitch();
+    void datesAcrossSwitch_data();
+    void datesAcrossSwitch();
 };
+
+static bool inBerlin()
+{
+    return QDateTime(QDate(2026, 1, 1), QTime(12, 0)).offsetFromUtc() == 3600 &&
+           QDateTime(QDate(2026, 7, 1), QTime(12, 0)).offsetFromUtc() == 7200;
+}
 
 void TestTimersCore::formatRemaining_data()
 {
@@ -37,7 +47,6 @@ void TestTimersCore::formatRemaining_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("digits");
 
-    const QString en = QStringLiteral("en_US");
     const auto row = [&](const char *name, qint64 s, const char *text, const char *digits,
                          const QString &locale = QStringLiteral("en_US")) {
         QTest::newRow(name) << locale << s << QString::fromLatin1(text)
@@ -84,20 +93,27 @@ void TestTimersCore::countdownFollowsClock_data()
 {
     QTest::addColumn<qint64>("duration");
     QTest::addColumn<qint64>("jump");
+    QTest::addColumn<bool>("stop"); // read by Stop instead of a tick
     QTest::addColumn<qint64>("left");
     QTest::addColumn<bool>("rings");
 
-    QTest::newRow("3 hours forward, 5 left") << 5 * 3600LL << 3 * 3600LL << 2 * 3600LL << false;
-    QTest::newRow("3 hours forward, 2 left") << 2 * 3600LL << 3 * 3600LL << -3600LL << true;
-    QTest::newRow("1 hour back") << 600LL << -3600LL << 4200LL << false;
-    QTest::newRow("to the second") << 20LL << 20LL << 0LL << true;
-    QTest::newRow("a second early") << 20LL << 19LL << 1LL << false;
+    QTest::newRow("3 hours forward, 5 left")
+        << 5 * 3600LL << 3 * 3600LL << false << 2 * 3600LL << false;
+    QTest::newRow("3 hours forward, 2 left")
+        << 2 * 3600LL << 3 * 3600LL << false << -3600LL << true;
+    QTest::newRow("1 hour back") << 600LL << -3600LL << false << 4200LL << false;
+    QTest::newRow("to the second") << 20LL << 20LL << false << 0LL << true;
+    QTest::newRow("a second early") << 20LL << 19LL << false << 1LL << false;
+    // Stop takes the time from the clock, not from the last tick; at zero it rings.
+    QTest::newRow("stopped") << 100LL << 5LL << true << 95LL << false;
+    QTest::newRow("stopped at zero") << 100LL << 100LL << true << 0LL << true;
 }
 
 void TestTimersCore::countdownFollowsClock()
 {
     QFETCH(qint64, duration);
     QFETCH(qint64, jump);
+    QFETCH(bool, stop);
     QFETCH(qint64, left);
     QFETCH(bool, rings);
     // Late in the day, so the countdown crosses midnight.
@@ -105,60 +121,26 @@ void TestTimersCore::countdownFollowsClock()
     CountdownTimer t;
     t.setDuration(duration);
     t.start(start);
-    QCOMPARE(t.tick(start.addSecs(jump)) == CountdownTimer::Outcome::Alarm, rings);
+    const QDateTime now = start.addSecs(jump);
+    QCOMPARE((stop ? t.stop(now) : t.tick(now)) == CountdownTimer::Outcome::Alarm, rings);
     QCOMPARE(t.remaining(), left);
-    QCOMPARE(t.state(), rings ? CountdownTimer::State::Alarm : CountdownTimer::State::Running);
+    QCOMPARE(t.state(), rings  ? CountdownTimer::State::Alarm
+                        : stop ? CountdownTimer::State::Stopped
+                               : CountdownTimer::State::Running);
     // The alarm rings once: later ticks of a rung countdown do nothing.
     if (rings)
-        QCOMPARE(t.tick(start.addSecs(jump + 1)), CountdownTimer::Outcome::Counting);
+        QCOMPARE(t.tick(now.addSecs(1)), CountdownTimer::Outcome::Counting);
 }
 
-void TestTimersCore::countdownStopResume()
-{
-    const QDateTime t0(QDate(2026, 3, 1), QTime(12, 0));
-    CountdownTimer t;
-    t.setDuration(100);
-    t.start(t0);
-    t.tick(t0.addSecs(4));
-    // Stop takes the time from the clock, not from the last tick.
-    QCOMPARE(t.stop(t0.addSecs(5)), CountdownTimer::Outcome::Counting);
-    QCOMPARE(t.remaining(), 95);
-    t.start(t0.addSecs(500));
-    QCOMPARE(t.target(), t0.addSecs(595));
-    // A stop at zero rings instead of pausing at nothing.
-    QCOMPARE(t.stop(t0.addSecs(595)), CountdownTimer::Outcome::Alarm);
-    QCOMPARE(t.duration(), 0);
-    t.acknowledge();
-    QCOMPARE(t.state(), CountdownTimer::State::Idle);
-
-    // A new duration put in while paused starts afresh.
-    t.setDuration(30);
-    t.start(t0);
-    t.stop(t0.addSecs(10));
-    t.setDuration(60);
-    t.dropPaused();
-    t.start(t0.addSecs(100));
-    QCOMPARE(t.target(), t0.addSecs(160));
-}
-
-void TestTimersCore::stopwatch()
+void TestTimersCore::stopwatchClockSetBack()
 {
     const QDateTime t0(QDate(2026, 3, 1), QTime(12, 0));
     Stopwatch w;
     w.start(t0);
-    QCOMPARE(w.tick(t0.addSecs(9)), 9);
-    QCOMPARE(w.stop(t0.addSecs(10)), 10);
-    w.start(t0.addSecs(30));
-    QCOMPARE(w.tick(t0.addSecs(30)), 10);
-    QCOMPARE(w.tick(t0.addSecs(90030)), 90010);
-    // The clock set back before the start: count on from zero.
+    QCOMPARE(w.tick(t0.addSecs(90010)), 90010);
+    // Set back before the start: count on from zero.
     QCOMPARE(w.tick(t0.addSecs(-100)), 0);
     QCOMPARE(w.tick(t0.addSecs(-90)), 10);
-    w.stop(t0);
-    w.clear();
-    QVERIFY(!w.elapsed());
-    w.start(t0);
-    QCOMPARE(w.tick(t0.addSecs(3)), 3);
 }
 
 void TestTimersCore::dateEntries_data()
@@ -167,31 +149,23 @@ void TestTimersCore::dateEntries_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<QDateTime>("moment");
 
+    const auto row = [](const char *name, const char *date, const char *time, QDateTime moment) {
+        QTest::newRow(name) << QString::fromLatin1(date) << QString::fromLatin1(time) << moment;
+    };
     const auto at = [](int y, int m, int d, int h, int min, int s) {
         return QDateTime(QDate(y, m, d), QTime(h, min, s));
     };
-    QTest::newRow("slash") << "03/04/2026"
-                           << "09:30:15 PM" << at(2026, 3, 4, 21, 30, 15);
-    QTest::newRow("dot, month first") << "03.04.2026"
-                                      << "09:30:15 AM" << at(2026, 3, 4, 9, 30, 15);
-    QTest::newRow("dash") << "12-31-9999"
-                          << "11:59:59 PM" << at(9999, 12, 31, 23, 59, 59);
-    QTest::newRow("midnight") << "01/01/2027"
-                              << "12:00:00 AM" << at(2027, 1, 1, 0, 0, 0);
-    QTest::newRow("noon") << "01/01/2027"
-                          << "12:00:00 PM" << at(2027, 1, 1, 12, 0, 0);
-    QTest::newRow("30 February") << "02/30/2026"
-                                 << "12:00:00 PM" << QDateTime();
-    QTest::newRow("day first") << "31/12/2026"
-                               << "12:00:00 PM" << QDateTime();
-    QTest::newRow("garbage date") << "soon"
-                                  << "12:00:00 PM" << QDateTime();
-    QTest::newRow("garbage time") << "01/01/2027"
-                                  << "noon" << QDateTime();
-    QTest::newRow("13 o'clock") << "01/01/2027"
-                                << "13:00:00 PM" << QDateTime();
-    QTest::newRow("empty") << ""
-                           << "" << QDateTime();
+    row("slash", "03/04/2026", "09:30:15 PM", at(2026, 3, 4, 21, 30, 15));
+    row("dot, month first", "03.04.2026", "09:30:15 AM", at(2026, 3, 4, 9, 30, 15));
+    row("dash", "12-31-9999", "11:59:59 PM", at(9999, 12, 31, 23, 59, 59));
+    row("midnight", "01/01/2027", "12:00:00 AM", at(2027, 1, 1, 0, 0, 0));
+    row("noon", "01/01/2027", "12:00:00 PM", at(2027, 1, 1, 12, 0, 0));
+    row("30 February", "02/30/2026", "12:00:00 PM", {});
+    row("day first", "31/12/2026", "12:00:00 PM", {});
+    row("garbage date", "soon", "12:00:00 PM", {});
+    row("garbage time", "01/01/2027", "noon", {});
+    row("13 o'clock", "01/01/2027", "13:00:00 PM", {});
+    row("empty", "", "", {});
 }
 
 void TestTimersCore::dateEntries()
@@ -267,6 +241,39 @@ void TestTimersCore::waveFiles()
              dir.filePath(QStringLiteral("bell.wav")));
     QCOMPARE(resolveWaveFile(folder, QStringLiteral("/usr/x.wav")), QStringLiteral("/usr/x.wav"));
     QCOMPARE(resolveWaveFile(folder, QString()), QString());
+}
+
+void TestTimersCore::countdownAcrossSwitch()
+{
+    if (!inBerlin())
+        QSKIP("needs TZ=Europe/Berlin");
+    // Two real hours from 01:00 on the spring-forward night end at 04:00 on the clock.
+    const QDate night(2026, 3, 29);
+    CountdownTimer t;
+    t.setDuration(7200);
+    t.start(QDateTime(night, QTime(1, 0)));
+    QCOMPARE(t.tick(QDateTime(night, QTime(3, 59, 59))), CountdownTimer::Outcome::Counting);
+    QCOMPARE(t.tick(QDateTime(night, QTime(4, 0))), CountdownTimer::Outcome::Alarm);
+}
+
+void TestTimersCore::datesAcrossSwitch_data()
+{
+    QTest::addColumn<QDate>("night");
+    QTest::addColumn<int>("fromOneAm");
+    // 02:30 in the gap counts to 03:30; in the repeated hour the first 02:30 counts.
+    QTest::newRow("gap") << QDate(2026, 3, 29) << 3600 + 1800;
+    QTest::newRow("repeated hour") << QDate(2026, 10, 25) << 5400;
+}
+
+void TestTimersCore::datesAcrossSwitch()
+{
+    QFETCH(QDate, night);
+    QFETCH(int, fromOneAm);
+    if (!inBerlin())
+        QSKIP("needs TZ=Europe/Berlin");
+    const auto moment = datemoment::parse(night.toString(u"MM/dd/yyyy"), u"02:30:00 AM"_qs);
+    QVERIFY(moment && moment->isValid());
+    QCOMPARE(QDateTime(night, QTime(1, 0)).secsTo(*moment), fromOneAm);
 }
 
 QTEST_GUILESS_MAIN(TestTimersCore)
