@@ -1,7 +1,8 @@
 #pragma once
 
-// What the sticky notes window tests share: a store, a notes folder, fake desktop, clock and
-// suite, and small ways to read and write note files.
+// The sticky notes window tests, in one executable: tst_stickynotes.cpp holds the window, its
+// files and its place, tst_notesedit.cpp the commands on a note. They share a store, a notes
+// folder, fake desktop, clock and suite, and small ways to read and write note files.
 
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
@@ -89,6 +90,12 @@ struct NoteWindowFixture
         doc.setHtml(html);
         QVERIFY(writeRtfFile(path(note), doc).ok);
     }
+    // Bytes as another program left them, under a name of its choosing.
+    void writeBytes(const QString &name, const QByteArray &content) const
+    {
+        QFile file(notes->filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
     QString readNote(int note) const
     {
         QTextDocument doc;
@@ -109,3 +116,57 @@ struct NoteWindowFixture
 };
 
 } // namespace nookery::test
+
+namespace nookery {
+class stickynotesfind;
+}
+
+class TestStickyNotes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // tst_stickynotes.cpp
+    void controls();
+    void tabNames();
+    void tabChangeCancelAndUndo();
+    void onlyChangedNotesAreWritten();
+    void missingNoteOpensEmpty();
+    void caseVariantIsTheNote();
+    void unreadableNotesAreLeftAlone_data();
+    void unreadableNotesAreLeftAlone();
+    void failedSaveKeepsTheNote();
+    void quitSavesTheNote();
+    void geometry_data();
+    void geometry();
+    void closeMinimisedKeepsPlace();
+    void backColor_data();
+    void backColor();
+    void datePanelAtMidnight();
+    void keyIndicators();
+
+    // tst_notesedit.cpp
+    void toolbarState_data();
+    void toolbarState();
+    void mixedSelectionLeavesButton();
+    void fontsAndColours();
+    void cancelledDialogsChangeNothing();
+    void clipboardIsPlainText();
+    void richPasteKeepsWhatTheFileKeeps();
+    void oversizedPasteIsRefused();
+    void roundTrip();
+    void find_data();
+    void find();
+    void findNextAndAgain();
+    void findDialog();
+    void stampReplacesSelectionInOneStep();
+    void print();
+
+private:
+    nookery::stickynotesfind *openFind(const QString &word);
+
+    nookery::test::NoteWindowFixture f;
+};

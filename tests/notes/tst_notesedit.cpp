@@ -1,10 +1,9 @@
 // The sticky notes window's commands on a note: formatting, clipboard, find, print and the
-// date stamp.
+// date stamp. Part of tst_stickynotes.
 
 #include "common/failure.h"
 #include "notes/stickynotesfind.h"
 #include "notewindowfixture.h"
-#include "support/windows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,177 +12,130 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QToolBar>
 
 using namespace nookery;
 using namespace nookery::test;
 
-class TestNotesEdit : public QObject
+namespace {
+
+QString pdfText(const QString &pdf, const QString &tool = u"pdftotext"_qs)
 {
-    Q_OBJECT
-
-private slots:
-    void init()
-    {
-        f.reset();
-        QGuiApplication::clipboard()->clear();
-    }
-    void cleanup()
-    {
-        f.window.reset();
-        NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS();
-    }
-
-    void toggles_data();
-    void toggles();
-    void mixedToggleLeavesButton();
-    void typingTakesTheToggledFormat();
-    void alignment();
-    void bullets();
-    void panelsFollowTheSelection();
-    void fontsAndColours();
-    void cancelledDialogsChangeNothing();
-    void clipboardIsPlainText();
-    void richPasteKeepsWhatTheFileKeeps();
-    void oversizedPasteIsRefused();
-    void roundTrip();
-    void find_data();
-    void find();
-    void findNextAndAgain();
-    void findDialog();
-    void stampReplacesSelectionInOneStep();
-    void print();
-
-private:
-    QAction *button(const char *key) const { return f.action(QLatin1String(key)); }
-    stickynotesfind *openFind(const QString &word)
-    {
-        f.trigger(u"menufind"_qs);
-        auto *dialog = f.window->findChild<stickynotesfind *>(u"stickynotesfind"_qs);
-        if (dialog)
-            dialog->findChild<QLineEdit *>(u"Text1"_qs)->setText(word);
-        return dialog;
-    }
-    static QString pdfText(const QString &pdf, const QString &tool = u"pdftotext"_qs)
-    {
-        QProcess p;
-        p.start(tool, tool == u"pdftotext" ? QStringList{pdf, u"-"_qs} : QStringList{pdf});
-        p.waitForFinished();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-
-    NoteWindowFixture f;
-};
-
-void TestNotesEdit::toggles_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("attr");
-    QTest::newRow("bold") << u"ToolBold"_qs << u"b"_qs;
-    QTest::newRow("italic") << u"ToolItalic"_qs << u"i"_qs;
-    QTest::newRow("underline") << u"ToolUnderline"_qs << u"u"_qs;
+    QProcess p;
+    p.start(tool, tool == u"pdftotext" ? QStringList{pdf, u"-"_qs} : QStringList{pdf});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-void TestNotesEdit::toggles()
+} // namespace
+
+stickynotesfind *TestStickyNotes::openFind(const QString &word)
 {
-    QFETCH(QString, key);
-    QFETCH(QString, attr);
-    f.writeNote(1, u"<p>one two</p>"_qs);
+    f.trigger(u"menufind"_qs);
+    auto *dialog = f.window->findChild<stickynotesfind *>(u"stickynotesfind"_qs);
+    if (dialog)
+        dialog->findChild<QLineEdit *>(u"Text1"_qs)->setText(word);
+    return dialog;
+}
+
+void TestStickyNotes::toolbarState_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("commands"); // tool bar keys, blank-separated
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("pressed"); // B I U, L C R, * for bullet
+    QTest::addColumn<QString>("panels");  // font and size
+    const auto row = [](const char *name, const char *html, int from, int to, const char *commands,
+                        const char *typed, const char *shown, const char *pressed,
+                        const char *panels = "Times New Roman|12") {
+        QTest::newRow(name) << QString::fromUtf8(html) << from << to
+                            << QString::fromLatin1(commands) << QString::fromUtf8(typed)
+                            << QString::fromUtf8(shown) << QString::fromUtf8(pressed)
+                            << QString::fromUtf8(panels);
+    };
+    const char *twoWords = "<p>one two</p>";
+    row("bold", twoWords, 4, 7, "ToolBold", "", "one [b]two", "BL");
+    row("italic", twoWords, 4, 7, "ToolItalic", "", "one [i]two", "IL");
+    row("underline", twoWords, 4, 7, "ToolUnderline", "", "one [u]two", "UL");
+    row("bold twice", twoWords, 4, 7, "ToolBold ToolBold", "", "one two", "L");
+    row("italic twice", twoWords, 4, 7, "ToolItalic ToolItalic", "", "one two", "L");
+    row("underline twice", twoWords, 4, 7, "ToolUnderline ToolUnderline", "", "one two", "L");
+    // With no selection the word at the caret keeps its format; what is typed takes it.
+    row("typed after italic", "<p>ab</p>", 2, 2, "ToolItalic", "cd", "ab[i]cd", "IL");
+
+    const char *aligned = "<p>left</p><p align=justify>justified</p>";
+    row("justified presses none", aligned, 6, 6, "", "", "left\njustify: justified", "");
+    row("center", aligned, 0, 8, "ToolCenter", "", "center: left\ncenter: justified", "C");
+    row("right", aligned, 0, 8, "ToolCenter ToolRight", "", "right: left\nright: justified", "R");
+    row("left", aligned, 0, 8, "ToolRight ToolLeft", "", "left\njustified", "L");
+
+    // Bullets on a mixed selection: on for all, the button released. Off removes the list.
+    const char *listed = "<ul><li>one</li></ul><p>two</p>";
+    row("in a list", listed, 0, 0, "", "", "* one\ntwo", "L*");
+    row("list and not", listed, 0, 7, "", "", "* one\ntwo", "L");
+    row("bullets on mixed", listed, 0, 7, "ToolBullet", "", "* one\n* two", "L");
+    row("bullets off", listed, 0, 7, "ToolBullet ToolBullet", "", "one\ntwo", "L");
+    row("bullets on", listed, 0, 7, "ToolBullet ToolBullet ToolBullet", "", "* one\n* two", "L*");
+
+    const char *fonts = "<p>plain<span style='font-family:Arial;font-size:20pt'>big</span></p>";
+    row("only Arial", fonts, 6, 8, "", "", "plain[Arial 20pt]big", "L", "Arial|20");
+    row("two fonts", fonts, 2, 8, "", "", "plain[Arial 20pt]big", "L", "|");
+}
+
+void TestStickyNotes::toolbarState()
+{
+    QFETCH(QString, html);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, commands);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, pressed);
+    QFETCH(QString, panels);
+    f.writeNote(1, html);
     f.open();
-    f.select(4, 7);
-    f.trigger(key);
-    QCOMPARE(f.shown(), u"one [" + attr + u"]two");
-    QVERIFY(f.action(key)->isChecked());
-    f.trigger(key);
-    QCOMPARE(f.shown(), u"one two"_qs);
-    QVERIFY(!f.action(key)->isChecked());
-    QVERIFY(f.editor()->document()->isModified());
+    f.select(from, to);
+    for (const QString &command : commands.split(u' ', Qt::SkipEmptyParts))
+        f.trigger(command);
+    f.type(typed);
+    QCOMPARE(f.shown(), shown);
+    const QStringList buttons{u"ToolBold"_qs,  u"ToolItalic"_qs, u"ToolUnderline"_qs,
+                              u"ToolLeft"_qs,  u"ToolCenter"_qs, u"ToolRight"_qs,
+                              u"ToolBullet"_qs};
+    QString got;
+    for (int i = 0; i < buttons.size(); ++i) {
+        if (f.action(buttons[i])->isChecked())
+            got += u"BIULCR*"_qs[i];
+    }
+    QCOMPARE(got, pressed);
+    QCOMPARE(f.panel(1) + u'|' + f.panel(2), panels);
+    QCOMPARE(f.editor()->document()->isModified(), !commands.isEmpty());
 }
 
-void TestNotesEdit::mixedToggleLeavesButton()
+void TestStickyNotes::mixedSelectionLeavesButton()
 {
     f.writeNote(1, u"<p><b>bold</b>plain</p>"_qs);
     f.open();
+    QAction *bold = f.action(u"ToolBold"_qs);
     for (bool pressed : {true, false}) {
-        button("ToolBold")->setChecked(pressed);
+        bold->setChecked(pressed);
         f.select(0, 9);
-        QCOMPARE(button("ToolBold")->isChecked(), pressed);
+        QCOMPARE(bold->isChecked(), pressed);
     }
     // Pressing it on a mixed selection makes all of it plain.
     f.trigger(u"ToolBold"_qs);
     QCOMPARE(f.shown(), u"boldplain"_qs);
-    QVERIFY(!button("ToolBold")->isChecked());
+    QVERIFY(!bold->isChecked());
     f.select(0, 2);
     f.trigger(u"ToolBold"_qs);
-    QVERIFY(button("ToolBold")->isChecked());
+    QVERIFY(bold->isChecked());
     f.select(0, 9);
-    QVERIFY(button("ToolBold")->isChecked());
+    QVERIFY(bold->isChecked());
 }
 
-void TestNotesEdit::typingTakesTheToggledFormat()
-{
-    f.writeNote(1, u"<p>ab</p>"_qs);
-    f.open();
-    f.editor()->moveCursor(QTextCursor::End);
-    f.trigger(u"ToolItalic"_qs);
-    QCOMPARE(f.shown(), u"ab"_qs); // the word at the caret keeps its format
-    f.type(u"cd"_qs);
-    QCOMPARE(f.shown(), u"ab[i]cd"_qs);
-}
-
-void TestNotesEdit::alignment()
-{
-    f.writeNote(1, u"<p>left</p><p align=justify>justified</p>"_qs);
-    f.open();
-    QVERIFY(button("ToolLeft")->isChecked());
-    f.select(6, 6);
-    QVERIFY(!button("ToolLeft")->isChecked() && !button("ToolCenter")->isChecked() &&
-            !button("ToolRight")->isChecked());
-    f.select(0, 8);
-    QVERIFY(!button("ToolLeft")->isChecked());
-    f.trigger(u"ToolCenter"_qs);
-    QCOMPARE(f.shown(), u"center: left\ncenter: justified"_qs);
-    QVERIFY(button("ToolCenter")->isChecked() && !button("ToolLeft")->isChecked());
-    f.trigger(u"ToolRight"_qs);
-    QVERIFY(button("ToolRight")->isChecked() && !button("ToolCenter")->isChecked());
-    f.trigger(u"ToolLeft"_qs);
-    QCOMPARE(f.shown(), u"left\njustified"_qs);
-    QVERIFY(button("ToolLeft")->isChecked() && !button("ToolRight")->isChecked());
-}
-
-void TestNotesEdit::bullets()
-{
-    f.writeNote(1, u"<ul><li>one</li></ul><p>two</p>"_qs);
-    f.open();
-    QVERIFY(button("ToolBullet")->isChecked());
-    f.select(0, 7);
-    QVERIFY(!button("ToolBullet")->isChecked());
-    // Mixed: bullets for all, button released.
-    f.trigger(u"ToolBullet"_qs);
-    QCOMPARE(f.shown(), u"* one\n* two"_qs);
-    QVERIFY(!button("ToolBullet")->isChecked());
-    f.trigger(u"ToolBullet"_qs);
-    QCOMPARE(f.shown(), u"one\ntwo"_qs);
-    QVERIFY(!button("ToolBullet")->isChecked());
-    f.trigger(u"ToolBullet"_qs);
-    QVERIFY(button("ToolBullet")->isChecked());
-}
-
-void TestNotesEdit::panelsFollowTheSelection()
-{
-    f.writeNote(1, u"<p>plain<span style='font-family:Arial;font-size:20pt'>big</span></p>"_qs);
-    f.open();
-    QCOMPARE(f.panel(1), u"Times New Roman"_qs);
-    QCOMPARE(f.panel(2), u"12"_qs);
-    f.select(6, 8);
-    QCOMPARE(f.panel(1), u"Arial"_qs);
-    QCOMPARE(f.panel(2), u"20"_qs);
-    f.select(2, 8);
-    QCOMPARE(f.panel(1), QString());
-    QCOMPARE(f.panel(2), QString());
-}
-
-void TestNotesEdit::fontsAndColours()
+void TestStickyNotes::fontsAndColours()
 {
     f.writeNote(1, u"<p>one two</p>"_qs);
     f.open();
@@ -211,7 +163,7 @@ void TestNotesEdit::fontsAndColours()
     QVERIFY(f.store().get(keys::BackColor).isEmpty());
 }
 
-void TestNotesEdit::cancelledDialogsChangeNothing()
+void TestStickyNotes::cancelledDialogsChangeNothing()
 {
     f.writeNote(1, u"<p>one</p>"_qs);
     f.open();
@@ -227,7 +179,7 @@ void TestNotesEdit::cancelledDialogsChangeNothing()
     QVERIFY(f.store().get(keys::BackColor).isEmpty());
 }
 
-void TestNotesEdit::clipboardIsPlainText()
+void TestStickyNotes::clipboardIsPlainText()
 {
     f.writeNote(1, u"<p><b>bold</b> <i>it</i></p>"_qs);
     f.open();
@@ -258,7 +210,7 @@ void TestNotesEdit::clipboardIsPlainText()
     QCOMPARE(f.text(), u" itboldx\ny"_qs);
 }
 
-void TestNotesEdit::richPasteKeepsWhatTheFileKeeps()
+void TestStickyNotes::richPasteKeepsWhatTheFileKeeps()
 {
     f.open();
     auto *mime = new QMimeData;
@@ -274,7 +226,7 @@ void TestNotesEdit::richPasteKeepsWhatTheFileKeeps()
     QCOMPARE(f.readNote(1), f.shown());
 }
 
-void TestNotesEdit::oversizedPasteIsRefused()
+void TestStickyNotes::oversizedPasteIsRefused()
 {
     f.open();
     f.window->Form_Activate();
@@ -290,7 +242,7 @@ void TestNotesEdit::oversizedPasteIsRefused()
     QCOMPARE(f.messages().size(), 1);
 }
 
-void TestNotesEdit::roundTrip()
+void TestStickyNotes::roundTrip()
 {
     f.open();
     const auto line = [&](const QString &text, const QList<const char *> &commands) {
@@ -327,7 +279,7 @@ void TestNotesEdit::roundTrip()
     QCOMPARE(f.bytes(1), saved);
 }
 
-void TestNotesEdit::find_data()
+void TestStickyNotes::find_data()
 {
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("word");
@@ -343,7 +295,7 @@ void TestNotesEdit::find_data()
     QTest::newRow("empty word") << u"cat"_qs << QString() << 0 << 0 << -1;
 }
 
-void TestNotesEdit::find()
+void TestStickyNotes::find()
 {
     QFETCH(QString, note);
     QFETCH(QString, word);
@@ -369,7 +321,7 @@ void TestNotesEdit::find()
     dialog->close();
 }
 
-void TestNotesEdit::findNextAndAgain()
+void TestStickyNotes::findNextAndAgain()
 {
     f.writeNote(1, u"<p>Cat catalog cat</p>"_qs);
     f.writeNote(2, u"<p>cat</p>"_qs);
@@ -408,16 +360,13 @@ void TestNotesEdit::findNextAndAgain()
     dialog->reject();
 }
 
-void TestNotesEdit::findDialog()
+void TestStickyNotes::findDialog()
 {
     f.open();
     f.window->move(120, 90);
     stickynotesfind *dialog = openFind(u"a very long word that goes on and on"_qs);
-    QCOMPARE(dialog->windowTitle(), u"Find"_qs);
     QCOMPARE(dialog->pos(), f.window->pos());
     QVERIFY(dialog->isModal());
-    QCOMPARE(dialog->findChild<QLabel *>(u"Label1"_qs)->text(), u"Find Whole Word:"_qs);
-    QCOMPARE(dialog->findChild<QPushButton *>(u"butfind2"_qs)->text(), u"&Find Next"_qs);
     auto *text1 = dialog->findChild<QLineEdit *>(u"Text1"_qs);
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     text1->clearFocus();
@@ -428,7 +377,7 @@ void TestNotesEdit::findDialog()
     dialog->reject();
 }
 
-void TestNotesEdit::stampReplacesSelectionInOneStep()
+void TestStickyNotes::stampReplacesSelectionInOneStep()
 {
     f.store().save(keys::ShortDate, u"yes"_qs);
     f.store().save(keys::CalendarFormat, u"dd/mm"_qs);
@@ -451,7 +400,7 @@ void TestNotesEdit::stampReplacesSelectionInOneStep()
     QVERIFY(f.messages().isEmpty());
 }
 
-void TestNotesEdit::print()
+void TestStickyNotes::print()
 {
     if (QStandardPaths::findExecutable(u"pdfinfo"_qs).isEmpty())
         QSKIP("poppler-utils is not installed");
@@ -495,6 +444,3 @@ void TestNotesEdit::print()
     QVERIFY(f.messages().first().startsWith(u"The note could not be printed."_qs));
     QVERIFY(f.messages().first().contains(u"note.pdf"_qs));
 }
-
-QTEST_MAIN(TestNotesEdit)
-#include "tst_notesedit.moc"

@@ -1,5 +1,6 @@
 #include "common/failure.h"
 #include "recordbytes.h"
+#include "remindercore.h"
 #include "reminders/reminderfile.h"
 #include "reminders/reminderviews.h"
 
@@ -18,13 +19,13 @@ using namespace nookery;
 namespace {
 
 const DatePatterns MonthFirst = DatePatterns::fromSetting(QString());
-const DatePatterns DayFirst = DatePatterns::fromSetting(QStringLiteral("dd/mm"));
+const DatePatterns DayFirst = DatePatterns::fromSetting(u"dd/mm"_qs);
 
 // The names the process holds open, as /proc shows them.
 QStringList openFiles()
 {
     QStringList out;
-    const QDir fds(QStringLiteral("/proc/self/fd"));
+    const QDir fds(u"/proc/self/fd"_qs);
     for (const QString &fd : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System))
         out << QFile::symLinkTarget(fds.filePath(fd));
     return out;
@@ -38,64 +39,37 @@ ino_t inodeOf(const QString &path)
 
 } // namespace
 
-class tst_ReminderFile : public QObject
+QString tst_ReminderCore::path() const
 {
-    Q_OBJECT
+    return dir->filePath(u"reminder.dat"_qs);
+}
 
-private slots:
-    void init();
-    void cleanup();
+QByteArray tst_ReminderCore::contents() const
+{
+    QFile f(path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
-    void defaultRecord_data();
-    void defaultRecord();
-    void counts_data();
-    void counts();
-    void damagedIsNeverWritten();
-    void writeChangesOnlyItsRecord();
-    void appendAndReadPastTheEnd();
-    void remove_data();
-    void remove();
-    void removePastOnce();
-    void secondCopyOpensReadOnly();
-    void lockLeftByACrash();
-    void notWritableOpensReadOnly();
-    void replacedBehindOurBack();
-    void compactionFailureLeavesFileAlone();
-    void holdsTheFileWhileOpen();
-    void hostileFiles_data();
-    void hostileFiles();
+void tst_ReminderCore::put(const QByteArray &bytes)
+{
+    QFile f(path());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
 
-private:
-    QString path() const { return dir->filePath(QStringLiteral("reminder.dat")); }
-    QByteArray contents() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    void put(const QByteArray &bytes)
-    {
-        QFile f(path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ReminderFile> file;
-};
-
-void tst_ReminderFile::init()
+void tst_ReminderCore::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     file = std::make_unique<ReminderFile>(QDir(dir->path()));
 }
 
-void tst_ReminderFile::cleanup()
+void tst_ReminderCore::cleanup()
 {
     file.reset();
     dir.reset();
 }
 
-void tst_ReminderFile::defaultRecord_data()
+void tst_ReminderCore::defaultRecord_data()
 {
     QTest::addColumn<bool>("dayFirst");
     QTest::addColumn<QByteArray>("bytes");
@@ -103,7 +77,7 @@ void tst_ReminderFile::defaultRecord_data()
     QTest::newRow("day first") << true << rec("Christmas Day", 'X', 'Y', "25/12/2001");
 }
 
-void tst_ReminderFile::defaultRecord()
+void tst_ReminderCore::defaultRecord()
 {
     QFETCH(bool, dayFirst);
     QFETCH(QByteArray, bytes);
@@ -114,7 +88,7 @@ void tst_ReminderFile::defaultRecord()
     QCOMPARE(QFile::permissions(path()) & 0x0077, QFileDevice::Permissions());
 }
 
-void tst_ReminderFile::counts_data()
+void tst_ReminderCore::counts_data()
 {
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("count");
@@ -127,7 +101,7 @@ void tst_ReminderFile::counts_data()
     QTest::newRow("older layout, 3 records") << 162 << 2 << false;
 }
 
-void tst_ReminderFile::counts()
+void tst_ReminderCore::counts()
 {
     QFETCH(int, length);
     QFETCH(int, count);
@@ -144,30 +118,51 @@ void tst_ReminderFile::counts()
     QCOMPARE(contents(), bytes);
 }
 
-void tst_ReminderFile::damagedIsNeverWritten()
+void tst_ReminderCore::readOnlyWritesNothing_data()
 {
-    const QByteArray bytes =
-        rec("one", 'X', 'O', "01/01/2026") + QByteArray("two").leftJustified(40);
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<int>("access");
+    QTest::newRow("torn last record") << u"torn"_qs << int(ReminderFile::Access::Damaged);
+    QTest::newRow("held by another copy") << u"held"_qs << int(ReminderFile::Access::InUse);
+    QTest::newRow("not writable") << u"read-only"_qs << int(ReminderFile::Access::NotWritable);
+}
+
+void tst_ReminderCore::readOnlyWritesNothing()
+{
+    QFETCH(QString, cause);
+    QFETCH(int, access);
+    QByteArray bytes = rec("one", 'X', 'O', "01/01/2020") + rec("two", 'X', 'O', "01/01/2026");
+    if (cause == u"torn")
+        bytes.chop(30);
     put(bytes);
+    ReminderFile other{QDir(dir->path())};
+    if (cause == u"held")
+        other.Open(MonthFirst);
+    if (cause == u"read-only") {
+        if (::geteuid() == 0)
+            QSKIP("root writes to read-only files");
+        QFile::setPermissions(path(), QFileDevice::ReadOwner);
+    }
     file->Open(MonthFirst);
-    QCOMPARE(file->access(), ReminderFile::Access::Damaged);
-    QCOMPARE(file->Read(2).trimmedText(), QStringLiteral("two"));
+    QCOMPARE(int(file->access()), access);
+    QCOMPARE(file->Count(), 2);
+    QCOMPARE(file->Read(2).trimmedText(), u"two"_qs);
     QVERIFY_THROWS_EXCEPTION(IoError, file->Write(1, file->Read(1)));
     QVERIFY_THROWS_EXCEPTION(IoError, file->Append(file->Read(1)));
     QVERIFY_THROWS_EXCEPTION(IoError, file->Remove(1));
     QVERIFY_THROWS_EXCEPTION(IoError, file->RemovePastOnce(QDate(2030, 1, 1), false));
     QCOMPARE(contents(), bytes);
-    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("reminder.tmp"))));
+    QVERIFY(!QFile::exists(dir->filePath(u"reminder.tmp"_qs)));
 }
 
-void tst_ReminderFile::writeChangesOnlyItsRecord()
+void tst_ReminderCore::writeChangesOnlyItsRecord()
 {
     const QByteArray one = rec("one", 'X', 'O', "01/01/2026", "RSV");
     const QByteArray two = rec("two", 'A', 'W', "01/02/2026", "\x01\x02\x03");
     put(one + two + one);
     file->Open(MonthFirst);
     ReminderRecord r = file->Read(2);
-    r.Text = QStringLiteral("changed");
+    r.Text = u"changed"_qs;
     r.Frequency = 'M';
     file->Write(2, r);
     QCOMPARE(contents(), one + rec("changed", 'A', 'M', "01/02/2026", "\x01\x02\x03") + one);
@@ -175,11 +170,11 @@ void tst_ReminderFile::writeChangesOnlyItsRecord()
     QCOMPARE(file->Count(), 3);
 }
 
-void tst_ReminderFile::appendAndReadPastTheEnd()
+void tst_ReminderCore::appendAndReadPastTheEnd()
 {
     put(rec("one", 'X', 'O', "01/01/2026"));
     file->Open(MonthFirst);
-    file->Append(ReminderRecord::make(QString(), 'X', 'O', QStringLiteral("12/08/2026")));
+    file->Append(ReminderRecord::make(QString(), 'X', 'O', u"12/08/2026"_qs));
     QCOMPARE(file->Count(), 2);
     QCOMPARE(file->current(), 2);
     QCOMPARE(contents(), rec("one", 'X', 'O', "01/01/2026") + rec("", 'X', 'O', "12/08/2026"));
@@ -187,7 +182,7 @@ void tst_ReminderFile::appendAndReadPastTheEnd()
     QCOMPARE(file->Read(0).trimmedText(), QString());
 }
 
-void tst_ReminderFile::remove_data()
+void tst_ReminderCore::remove_data()
 {
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("current");
@@ -202,7 +197,7 @@ void tst_ReminderFile::remove_data()
     QTest::newRow("the only one") << 1 << 1 << 1 << QByteArray() << 0;
 }
 
-void tst_ReminderFile::remove()
+void tst_ReminderCore::remove()
 {
     QFETCH(int, records);
     QFETCH(int, current);
@@ -222,15 +217,14 @@ void tst_ReminderFile::remove()
     QCOMPARE(contents(), left);
     QCOMPARE(file->Count(), records - 1);
     QCOMPARE(file->current(), currentAfter);
-    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("reminder.tmp"))));
+    QVERIFY(!QFile::exists(dir->filePath(u"reminder.tmp"_qs)));
     QCOMPARE(int(QFile::permissions(path()) & 0x0777), 0x0640 & 0x0777);
     // Writes after the compaction reach the new file.
-    file->Append(
-        ReminderRecord::make(QStringLiteral("new"), 'X', 'W', QStringLiteral("01/01/2026")));
+    file->Append(ReminderRecord::make(u"new"_qs, 'X', 'W', u"01/01/2026"_qs));
     QCOMPARE(contents(), left + rec("new", 'X', 'W', "01/01/2026"));
 }
 
-void tst_ReminderFile::removePastOnce()
+void tst_ReminderCore::removePastOnce()
 {
     // Today is 10 March 2026.
     const QByteArray keptOnce = rec("today", 'X', 'O', "03/10/2026", "RRR");
@@ -254,17 +248,15 @@ void tst_ReminderFile::removePastOnce()
     // Day first, "10/03/2026" is today: kept; nothing once is left to drop after that.
     file->RemovePastOnce(QDate(2026, 10, 4), true);
     QCOMPARE(file->Count(), 4);
-    QCOMPARE(file->Read(4).trimmedText(), QStringLiteral("broken"));
+    QCOMPARE(file->Read(4).trimmedText(), u"broken"_qs);
 }
 
-void tst_ReminderFile::secondCopyOpensReadOnly()
+void tst_ReminderCore::theLock()
 {
     file->Open(MonthFirst);
     ReminderFile second{QDir(dir->path())};
     second.Open(MonthFirst);
-    QCOMPARE(second.access(), ReminderFile::Access::InUse);
-    QCOMPARE(second.Count(), 1);
-    QVERIFY_THROWS_EXCEPTION(IoError, second.Append(second.Read(1)));
+    QVERIFY(!second.isWritable());
     second.Close();
     // Closing releases the lock at once.
     file->Close();
@@ -274,40 +266,28 @@ void tst_ReminderFile::secondCopyOpensReadOnly()
     // A copy that finds the lock taken and no file creates nothing.
     second.Close();
     QFile::remove(path());
-    QLockFile other(dir->filePath(QStringLiteral("reminder.lck")));
+    QLockFile other(dir->filePath(u"reminder.lck"_qs));
     QVERIFY(other.tryLock(0));
     file->Open(MonthFirst);
     QCOMPARE(file->access(), ReminderFile::Access::InUse);
     QCOMPARE(file->Count(), 0);
     QVERIFY(!QFile::exists(path()));
-}
 
-void tst_ReminderFile::lockLeftByACrash()
-{
-    // Killed between creating the lock and writing its process id into it.
-    QFile lock(dir->filePath(QStringLiteral("reminder.lck")));
+    // An empty lock, left by a copy killed before it wrote its process id, is taken over.
+    file->Close();
+    other.unlock();
+    QFile lock(dir->filePath(u"reminder.lck"_qs));
     QVERIFY(lock.open(QIODevice::WriteOnly));
     lock.close();
     file->Open(MonthFirst);
     QVERIFY(file->isWritable());
 }
 
-void tst_ReminderFile::notWritableOpensReadOnly()
-{
-    if (::geteuid() == 0)
-        QSKIP("root writes to read-only files");
-    put(rec("one", 'X', 'O', "01/01/2026"));
-    QFile::setPermissions(path(), QFileDevice::ReadOwner);
-    file->Open(MonthFirst);
-    QCOMPARE(file->access(), ReminderFile::Access::NotWritable);
-    QCOMPARE(file->Count(), 1);
-}
-
-void tst_ReminderFile::replacedBehindOurBack()
+void tst_ReminderCore::replacedBehindOurBack()
 {
     put(rec("one", 'X', 'O', "01/01/2026") + rec("two", 'X', 'O', "01/01/2026"));
     file->Open(MonthFirst);
-    const QString other = dir->filePath(QStringLiteral("other"));
+    const QString other = dir->filePath(u"other"_qs);
     QFile f(other);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(rec("theirs", 'X', 'W', "01/01/2026"));
@@ -318,16 +298,16 @@ void tst_ReminderFile::replacedBehindOurBack()
     // Nothing written anywhere; the file is read again as it now is.
     QCOMPARE(contents(), rec("theirs", 'X', 'W', "01/01/2026"));
     QCOMPARE(file->Count(), 1);
-    QCOMPARE(file->Read(1).trimmedText(), QStringLiteral("theirs"));
+    QCOMPARE(file->Read(1).trimmedText(), u"theirs"_qs);
     file->Write(1, file->Read(1));
 }
 
-void tst_ReminderFile::compactionFailureLeavesFileAlone()
+void tst_ReminderCore::compactionFailureLeavesFileAlone()
 {
     const QByteArray bytes =
         rec("one", 'X', 'O', "01/01/2020") + rec("two", 'X', 'O', "01/01/2026");
     put(bytes);
-    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("reminder.tmp")));
+    QVERIFY(QDir(dir->path()).mkdir(u"reminder.tmp"_qs));
     file->Open(MonthFirst);
     QVERIFY_THROWS_EXCEPTION(IoError, file->Remove(1));
     QVERIFY_THROWS_EXCEPTION(IoError, file->RemovePastOnce(QDate(2026, 1, 1), false));
@@ -335,9 +315,9 @@ void tst_ReminderFile::compactionFailureLeavesFileAlone()
     QCOMPARE(file->Count(), 2);
 }
 
-void tst_ReminderFile::holdsTheFileWhileOpen()
+void tst_ReminderCore::holdsTheFileWhileOpen()
 {
-    const QString canonical = QDir(dir->path()).canonicalPath() + QStringLiteral("/reminder.dat");
+    const QString canonical = QDir(dir->path()).canonicalPath() + u"/reminder.dat"_qs;
     put(rec("one", 'X', 'O', "01/01/2026") + rec("two", 'X', 'O', "01/01/2026"));
     const ino_t before = inodeOf(path());
     file->Open(MonthFirst);
@@ -345,13 +325,13 @@ void tst_ReminderFile::holdsTheFileWhileOpen()
     file->Remove(1);
     QVERIFY(inodeOf(path()) != before);
     QCOMPARE(openFiles().count(canonical), 1);
-    QVERIFY(!openFiles().contains(canonical + QStringLiteral(" (deleted)")));
+    QVERIFY(!openFiles().contains(canonical + u" (deleted)"_qs));
     file->Close();
     QCOMPARE(openFiles().count(canonical), 0);
-    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("reminder.lck"))));
+    QVERIFY(!QFile::exists(dir->filePath(u"reminder.lck"_qs)));
 }
 
-void tst_ReminderFile::hostileFiles_data()
+void tst_ReminderCore::hostileFiles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QByteArray random(70 * 50, Qt::Uninitialized);
@@ -365,7 +345,7 @@ void tst_ReminderFile::hostileFiles_data()
     QTest::newRow("10 MB") << QByteArray(10 * 1024 * 1024, 'W');
 }
 
-void tst_ReminderFile::hostileFiles()
+void tst_ReminderCore::hostileFiles()
 {
     QFETCH(QByteArray, bytes);
     put(bytes);
@@ -379,6 +359,3 @@ void tst_ReminderFile::hostileFiles()
     upcomingLines(records, QDate(2026, 1, 1), 365, true);
     QCOMPARE(contents(), bytes);
 }
-
-QTEST_GUILESS_MAIN(tst_ReminderFile)
-#include "tst_reminderfile.moc"

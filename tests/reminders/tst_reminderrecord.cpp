@@ -1,4 +1,5 @@
 #include "recordbytes.h"
+#include "remindercore.h"
 #include "reminders/reminderrecord.h"
 #include "reminders/reminderviews.h"
 
@@ -7,28 +8,7 @@
 
 using namespace nookery;
 
-class tst_ReminderRecord : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void storedBytes_data();
-    void storedBytes();
-    void readBack();
-    void readDate_data();
-    void readDate();
-    void dueRule_data();
-    void dueRule();
-    void upcomingCountsEachMatchingDay_data();
-    void upcomingCountsEachMatchingDay();
-    void upcomingOrder();
-    void lines_data();
-    void lines();
-    void daysChecked_data();
-    void daysChecked();
-};
-
-void tst_ReminderRecord::storedBytes_data()
+void tst_ReminderCore::storedBytes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<char>("showYears");
@@ -36,37 +16,36 @@ void tst_ReminderRecord::storedBytes_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("short text padded")
-        << QStringLiteral("Tea") << 'X' << 'M' << rec("Tea", 'X', 'M', "12/08/2026");
-    const QString sixty = QStringLiteral("0123456789").repeated(6);
+        << u"Tea"_qs << 'X' << 'M' << rec("Tea", 'X', 'M', "12/08/2026");
+    const QString sixty = u"0123456789"_qs.repeated(6);
     QTest::newRow("cut at 55") << sixty << 'A' << 'Y'
                                << rec(sixty.left(55).toLatin1(), 'A', 'Y', "12/08/2026");
-    QTest::newRow("code page and ?") << QStringLiteral("€5 for café ☕") << 'X' << 'O'
+    QTest::newRow("code page and ?") << u"€5 for café ☕"_qs << 'X' << 'O'
                                      << rec("\x80"
                                             "5 for caf\xe9 ?",
                                             'X', 'O', "12/08/2026");
     QTest::newRow("tabs and line breaks")
-        << QStringLiteral("a\tb\r\nc") << 'X' << 'W' << rec("a b  c", 'X', 'W', "12/08/2026");
+        << u"a\tb\r\nc"_qs << 'X' << 'W' << rec("a b  c", 'X', 'W', "12/08/2026");
 }
 
-void tst_ReminderRecord::storedBytes()
+void tst_ReminderCore::storedBytes()
 {
     QFETCH(QString, text);
     QFETCH(char, showYears);
     QFETCH(char, frequency);
     QFETCH(QByteArray, bytes);
-    const ReminderRecord r =
-        ReminderRecord::make(text, showYears, frequency, QStringLiteral("12/08/2026"));
+    const ReminderRecord r = ReminderRecord::make(text, showYears, frequency, u"12/08/2026"_qs);
     QCOMPARE(r.toBytes(), bytes);
     QCOMPARE(r.Text.size(), 55);
     QCOMPARE(ReminderRecord::fromBytes(bytes), r);
 }
 
-void tst_ReminderRecord::readBack()
+void tst_ReminderCore::readBack()
 {
     // What nothing reads is kept byte for byte; control bytes show as blanks.
     const QByteArray raw = rec("Call\tMum\x01\x00", 'Q', 'Z', "31/02/2024", "\xff\x01x");
     const ReminderRecord r = ReminderRecord::fromBytes(raw);
-    QCOMPARE(r.trimmedText(), QStringLiteral("Call Mum"));
+    QCOMPARE(r.trimmedText(), u"Call Mum"_qs);
     QCOMPARE(r.Reserved, QByteArray("\xff\x01x"));
     QCOMPARE(r.Frequency, 'Z');
     QVERIFY(!r.showsYears());
@@ -76,38 +55,34 @@ void tst_ReminderRecord::readBack()
     QCOMPARE(torn.toBytes(), QByteArray("Call Mum").leftJustified(70));
 }
 
-void tst_ReminderRecord::readDate_data()
+void tst_ReminderCore::readDate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("dayFirst");
     QTest::addColumn<QDate>("date");
-
-    QTest::newRow("month first") << QStringLiteral("03/04/2026") << false << QDate(2026, 3, 4);
-    QTest::newRow("day first") << QStringLiteral("03/04/2026") << true << QDate(2026, 4, 3);
-    QTest::newRow("day first text, month first setting")
-        << QStringLiteral("25/12/2001") << false << QDate(2001, 12, 25);
-    QTest::newRow("month first text, day first setting")
-        << QStringLiteral("12/25/2001") << true << QDate(2001, 12, 25);
-    QTest::newRow("dashes, dots, short parts")
-        << QStringLiteral("1-2.2026") << false << QDate(2026, 1, 2);
-    QTest::newRow("two-digit 29 is 2029")
-        << QStringLiteral("01/01/29") << false << QDate(2029, 1, 1);
-    QTest::newRow("two-digit 30 is 1930")
-        << QStringLiteral("01/01/30") << false << QDate(1930, 1, 1);
-    QTest::newRow("one-digit year") << QStringLiteral("01/01/5") << false << QDate(2005, 1, 1);
-    QTest::newRow("padded with blanks")
-        << QStringLiteral(" 2/29/2024 ") << false << QDate(2024, 2, 29);
-    QTest::newRow("no such day") << QStringLiteral("02/29/2025") << false << QDate();
-    QTest::newRow("both above 12") << QStringLiteral("13/13/2024") << false << QDate();
-    QTest::newRow("three-digit year") << QStringLiteral("01/01/202") << false << QDate();
-    QTest::newRow("month 0") << QStringLiteral("00/10/2024") << false << QDate();
-    QTest::newRow("letters") << QStringLiteral("ab/cd/efgh") << false << QDate();
-    QTest::newRow("two parts") << QStringLiteral("12/25") << false << QDate();
-    QTest::newRow("empty") << QString() << false << QDate();
-    QTest::newRow("blank field") << QString(10, u' ') << true << QDate();
+    const auto row = [](const char *name, const char *text, bool dayFirst, QDate date = {}) {
+        QTest::newRow(name) << QString::fromLatin1(text) << dayFirst << date;
+    };
+    row("month first", "03/04/2026", false, QDate(2026, 3, 4));
+    row("day first", "03/04/2026", true, QDate(2026, 4, 3));
+    row("day first text, month first setting", "25/12/2001", false, QDate(2001, 12, 25));
+    row("month first text, day first setting", "12/25/2001", true, QDate(2001, 12, 25));
+    row("dashes, dots, short parts", "1-2.2026", false, QDate(2026, 1, 2));
+    row("two-digit 29 is 2029", "01/01/29", false, QDate(2029, 1, 1));
+    row("two-digit 30 is 1930", "01/01/30", false, QDate(1930, 1, 1));
+    row("one-digit year", "01/01/5", false, QDate(2005, 1, 1));
+    row("padded with blanks", " 2/29/2024 ", false, QDate(2024, 2, 29));
+    row("no such day", "02/29/2025", false);
+    row("both above 12", "13/13/2024", false);
+    row("three-digit year", "01/01/202", false);
+    row("month 0", "00/10/2024", false);
+    row("letters", "ab/cd/efgh", false);
+    row("two parts", "12/25", false);
+    row("empty", "", false);
+    row("blank field", "          ", true);
 }
 
-void tst_ReminderRecord::readDate()
+void tst_ReminderCore::readDate()
 {
     QFETCH(QString, text);
     QFETCH(bool, dayFirst);
@@ -115,7 +90,7 @@ void tst_ReminderRecord::readDate()
     QCOMPARE(readReminderDate(text, dayFirst).value_or(QDate()), date);
 }
 
-void tst_ReminderRecord::dueRule_data()
+void tst_ReminderCore::dueRule_data()
 {
     QTest::addColumn<char>("frequency");
     QTest::addColumn<QString>("stored");
@@ -153,18 +128,18 @@ void tst_ReminderRecord::dueRule_data()
     row("lower-case code", 'y', "12/08/2026", false, QDate(2026, 12, 8), false);
 }
 
-void tst_ReminderRecord::dueRule()
+void tst_ReminderCore::dueRule()
 {
     QFETCH(char, frequency);
     QFETCH(QString, stored);
     QFETCH(bool, dayFirst);
     QFETCH(QDate, day);
     QFETCH(bool, due);
-    const ReminderRecord r = ReminderRecord::make(QStringLiteral("x"), 'X', frequency, stored);
+    const ReminderRecord r = ReminderRecord::make(u"x"_qs, 'X', frequency, stored);
     QCOMPARE(isDueOn(r, dayFirst, day), due);
 }
 
-void tst_ReminderRecord::upcomingCountsEachMatchingDay_data()
+void tst_ReminderCore::upcomingCountsEachMatchingDay_data()
 {
     QTest::addColumn<int>("days");
     QTest::addColumn<int>("weekly");
@@ -175,15 +150,14 @@ void tst_ReminderRecord::upcomingCountsEachMatchingDay_data()
     QTest::newRow("today only") << 0 << 0 << 0;
 }
 
-void tst_ReminderRecord::upcomingCountsEachMatchingDay()
+void tst_ReminderCore::upcomingCountsEachMatchingDay()
 {
     QFETCH(int, days);
     QFETCH(int, weekly);
     QFETCH(int, christmas);
     const QList<ReminderRecord> records = {
-        ReminderRecord::make(QStringLiteral("Christmas Day"), 'X', 'Y',
-                             QStringLiteral("12/25/2001")),
-        ReminderRecord::make(QStringLiteral("Bins"), 'X', 'W', QStringLiteral("01/01/2026")),
+        ReminderRecord::make(u"Christmas Day"_qs, 'X', 'Y', u"12/25/2001"_qs),
+        ReminderRecord::make(u"Bins"_qs, 'X', 'W', u"01/01/2026"_qs),
     };
     // 8 December 2026 is a Tuesday; 1 January 2026 a Thursday.
     const QList<ReminderLine> lines = upcomingLines(records, QDate(2026, 12, 8), days, false);
@@ -193,14 +167,14 @@ void tst_ReminderRecord::upcomingCountsEachMatchingDay()
              christmas);
 }
 
-void tst_ReminderRecord::upcomingOrder()
+void tst_ReminderCore::upcomingOrder()
 {
     const QList<ReminderRecord> records = {
-        ReminderRecord::make(QStringLiteral("Later"), 'X', 'O', QStringLiteral("12/10/2026")),
-        ReminderRecord::make(QStringLiteral("Daily-ish"), 'X', 'M', QStringLiteral("12/09/2026")),
-        ReminderRecord::make(QStringLiteral("Today"), 'X', 'O', QStringLiteral("12/08/2026")),
-        ReminderRecord::make(QStringLiteral("Also later"), 'X', 'Y', QStringLiteral("12/10/1990")),
-        ReminderRecord::make(QStringLiteral("Broken"), 'X', 'W', QStringLiteral("99/99/2026")),
+        ReminderRecord::make(u"Later"_qs, 'X', 'O', u"12/10/2026"_qs),
+        ReminderRecord::make(u"Daily-ish"_qs, 'X', 'M', u"12/09/2026"_qs),
+        ReminderRecord::make(u"Today"_qs, 'X', 'O', u"12/08/2026"_qs),
+        ReminderRecord::make(u"Also later"_qs, 'X', 'Y', u"12/10/1990"_qs),
+        ReminderRecord::make(u"Broken"_qs, 'X', 'W', u"99/99/2026"_qs),
     };
     const QList<ReminderLine> expected = {{3, QDate(2026, 12, 8)},
                                           {2, QDate(2026, 12, 9)},
@@ -213,7 +187,7 @@ void tst_ReminderRecord::upcomingOrder()
     QCOMPARE(all.at(4), (ReminderLine{5, QDate()}));
 }
 
-void tst_ReminderRecord::lines_data()
+void tst_ReminderCore::lines_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("dayFirst");
@@ -223,28 +197,24 @@ void tst_ReminderRecord::lines_data()
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("print");
 
-    const QString text = QStringLiteral("Wedding anniversary").leftJustified(55);
+    const QString text = u"Wedding anniversary"_qs.leftJustified(55);
     QTest::newRow("years since 1976, line for a later year")
-        << QStringLiteral("en_US") << false << QStringLiteral("06/02/1976") << 'A'
-        << QDate(2002, 6, 2)
-        << QStringLiteral("06/02/02   Sun\tYearly \t") + text + QStringLiteral(" ... 25 years")
-        << QStringLiteral("06/02/02   Sun   Yearly \t") + text;
+        << u"en_US"_qs << false << u"06/02/1976"_qs << 'A' << QDate(2002, 6, 2)
+        << u"06/02/02   Sun\tYearly \t"_qs + text + u" ... 25 years"_qs
+        << u"06/02/02   Sun   Yearly \t"_qs + text;
     QTest::newRow("day first, no years")
-        << QStringLiteral("en_US") << true << QStringLiteral("02/06/1976") << 'X'
-        << QDate(2001, 6, 2) << QStringLiteral("02/06/01   Sat\tYearly \t") + text
-        << QStringLiteral("02/06/01   Sat   Yearly \t") + text;
+        << u"en_US"_qs << true << u"02/06/1976"_qs << 'X' << QDate(2001, 6, 2)
+        << u"02/06/01   Sat\tYearly \t"_qs + text << u"02/06/01   Sat   Yearly \t"_qs + text;
     QTest::newRow("German separator and weekday")
-        << QStringLiteral("de_DE") << true << QStringLiteral("02.06.1976") << 'A'
-        << QDate(2001, 6, 2)
-        << QStringLiteral("02.06.01   Sa.\tYearly \t") + text + QStringLiteral(" ... 25 years")
-        << QStringLiteral("02.06.01   Sa.   Yearly \t") + text;
+        << u"de_DE"_qs << true << u"02.06.1976"_qs << 'A' << QDate(2001, 6, 2)
+        << u"02.06.01   Sa.\tYearly \t"_qs + text + u" ... 25 years"_qs
+        << u"02.06.01   Sa.   Yearly \t"_qs + text;
     QTest::newRow("unreadable date keeps its text")
-        << QStringLiteral("en_US") << false << QStringLiteral("31/31/99") << 'A' << QDate()
-        << QStringLiteral("31/31/99      \tYearly \t") + text
-        << QStringLiteral("31/31/99         Yearly \t") + text;
+        << u"en_US"_qs << false << u"31/31/99"_qs << 'A' << QDate()
+        << u"31/31/99      \tYearly \t"_qs + text << u"31/31/99         Yearly \t"_qs + text;
 }
 
-void tst_ReminderRecord::lines()
+void tst_ReminderCore::lines()
 {
     QFETCH(QString, locale);
     QFETCH(bool, dayFirst);
@@ -254,9 +224,9 @@ void tst_ReminderRecord::lines()
     QFETCH(QString, list);
     QFETCH(QString, print);
     QLocale::setDefault(QLocale(locale));
-    const auto patterns = DatePatterns::fromSetting(dayFirst ? QStringLiteral("dd/mm") : QString());
+    const auto patterns = DatePatterns::fromSetting(dayFirst ? u"dd/mm"_qs : QString());
     const ReminderRecord r =
-        ReminderRecord::make(QStringLiteral("Wedding anniversary"), showYears, 'Y', stored);
+        ReminderRecord::make(u"Wedding anniversary"_qs, showYears, 'Y', stored);
     const ReminderLine line{1, lineDate};
     const QString gotList = listLineText(line, r, QDate(2001, 6, 1), patterns);
     const QString gotPrint = printLineText(line, r, patterns);
@@ -265,26 +235,28 @@ void tst_ReminderRecord::lines()
     QCOMPARE(gotPrint, print);
 }
 
-void tst_ReminderRecord::daysChecked_data()
+void tst_ReminderCore::daysChecked_data()
 {
     QTest::addColumn<QString>("setting");
     QTest::addColumn<int>("days");
-    QTest::newRow("plain") << QStringLiteral("13") << 13;
-    QTest::newRow("blanks and sign") << QStringLiteral(" +3 ") << 3;
-    QTest::newRow("zero") << QStringLiteral("0") << 0;
-    QTest::newRow("negative") << QStringLiteral("-4") << 0;
-    QTest::newRow("huge") << QStringLiteral("99999999999999999999") << 365;
-    QTest::newRow("text") << QStringLiteral("a week") << 6;
-    QTest::newRow("decimal") << QStringLiteral("6.5") << 6;
-    QTest::newRow("sign only") << QStringLiteral("-") << 6;
+    const auto row = [](const char *setting, int days) {
+        QTest::newRow(setting) << QString::fromLatin1(setting) << days;
+    };
+    row("13", 13);
+    row(" +3 ", 3);
+    row("0", 0);
+    row("-4", 0);
+    row("99999999999999999999", 365);
+    row("a week", 6);
+    row("6.5", 6);
+    row("-", 6);
 }
 
-void tst_ReminderRecord::daysChecked()
+void tst_ReminderCore::daysChecked()
 {
     QFETCH(QString, setting);
     QFETCH(int, days);
     QCOMPARE(daysCheckedFrom(setting), days);
 }
 
-QTEST_GUILESS_MAIN(tst_ReminderRecord)
-#include "tst_reminderrecord.moc"
+QTEST_GUILESS_MAIN(tst_ReminderCore)

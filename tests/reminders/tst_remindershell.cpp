@@ -48,8 +48,8 @@ void tst_RemindersShell::oneWindowFromEveryWay()
 {
     Desktop s;
     s.main.Form_Load();
-    s.temp.store().save(keys::CheckTime, QStringLiteral("checked"));
-    s.temp.store().save(keys::Time, QStringLiteral("09:00"));
+    s.temp.store().save(keys::CheckTime, u"checked"_qs);
+    s.temp.store().save(keys::Time, u"09:00"_qs);
     s.main.Timer1_Timer();
     QVERIFY(s.reminderWindows().isEmpty());
 
@@ -63,16 +63,16 @@ void tst_RemindersShell::oneWindowFromEveryWay()
     QCOMPARE(s.reminderWindows(), QList<QWidget *>{window});
     QVERIFY(!window->isMinimized());
 
-    s.main.findChild<QAction *>(QStringLiteral("menureminders"))->trigger();
-    s.main.Toolbar1_ButtonClick(s.main.findChild<QAction *>(QStringLiteral("ToolReminders")));
+    s.main.findChild<QAction *>(u"menureminders"_qs)->trigger();
+    s.main.Toolbar1_ButtonClick(s.main.findChild<QAction *>(u"ToolReminders"_qs));
     QCOMPARE(s.reminderWindows(), QList<QWidget *>{window});
-    QVERIFY(QFile::exists(s.temp.folder() + QStringLiteral("/reminder.dat")));
+    QVERIFY(QFile::exists(s.temp.folder() + u"/reminder.dat"_qs));
 }
 
 void tst_RemindersShell::minimisedStaysMinimised()
 {
     Desktop s;
-    s.temp.store().save(keys::Minimize, QStringLiteral("checked"));
+    s.temp.store().save(keys::Minimize, u"checked"_qs);
     s.tools.show(Tool::Reminders);
     QCOMPARE(s.reminderWindows().size(), 1);
     QVERIFY(s.reminderWindows().first()->isMinimized());

@@ -46,13 +46,11 @@ private slots:
     void deletingTheLastOne();
     void deleteOld();
     void keysOfHiddenEntriesAreDead();
-    void activationWhileEditing();
-    void activationKeepsTheSelection();
+    void activation();
     void failingSaveKeepsThePanel();
     void sizes_data();
     void sizes();
     void closeStoresSizeAndReleasesTheFile();
-    void closingDuringNewDropsThePlaceholder();
     void exitStoresNothing();
     void readOnly_data();
     void readOnly();
@@ -77,7 +75,7 @@ private:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
-    QString path() const { return temp->folder() + QStringLiteral("/reminder.dat"); }
+    QString path() const { return temp->folder() + u"/reminder.dat"_qs; }
     QByteArray contents() const
     {
         QFile f(path());
@@ -134,11 +132,11 @@ void tst_ReminderWindow::cleanup()
 void tst_ReminderWindow::opensOnTheUpcomingView()
 {
     open();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reminders"));
+    QCOMPARE(window->windowTitle(), u"Reminders"_qs);
     QCOMPARE(contents(), rec("Christmas Day", 'X', 'Y', "12/25/2001"));
-    QCOMPARE(temp->store().get(keys::DaysChecked), QStringLiteral("6"));
-    QCOMPARE(control<QLabel>("lblShowDate1")->text(), QStringLiteral("Tuesday"));
-    QCOMPARE(control<QLabel>("lblShowDate2")->text(), QStringLiteral("12/08/26"));
+    QCOMPARE(temp->store().get(keys::DaysChecked), u"6"_qs);
+    QCOMPARE(control<QLabel>("lblShowDate1")->text(), u"Tuesday"_qs);
+    QCOMPARE(control<QLabel>("lblShowDate2")->text(), u"12/08/26"_qs);
     QVERIFY(control<QLabel>("LabelNoRemindersWeek")->isVisible());
     QVERIFY(!control<QListWidget>("reminderlist")->isVisible());
     QVERIFY(!action("tooledit")->isEnabled());
@@ -152,42 +150,36 @@ void tst_ReminderWindow::opensOnTheUpcomingView()
     // Christmas comes into view as the days go by.
     clock.set(QDateTime(QDate(2026, 12, 19), QTime(9, 0)));
     window->Form_Activate();
-    QCOMPARE(lines("reminderlist"), QStringList{QStringLiteral("12/25/26   Fri|Christmas Day")});
-    QCOMPARE(control<QLabel>("lblShowDate2")->text(), QStringLiteral("12/19/26"));
+    QCOMPARE(lines("reminderlist"), QStringList{u"12/25/26   Fri|Christmas Day"_qs});
+    QCOMPARE(control<QLabel>("lblShowDate2")->text(), u"12/19/26"_qs);
 }
 
 void tst_ReminderWindow::upcomingAndAllViews()
 {
     put(rec("Bins", 'X', 'W', "01/01/2026") + rec("Dentist", 'X', 'O', "12/09/2026") +
         rec("Wedding", 'A', 'Y', "12/10/1976") + rec("Broken", 'X', 'M', "xx/yy/2026"));
-    temp->store().save(keys::DaysChecked, QStringLiteral("13"));
+    temp->store().save(keys::DaysChecked, u"13"_qs);
     open();
     QCOMPARE(lines("reminderlist"),
-             (QStringList{QStringLiteral("12/09/26   Wed|Dentist"),
-                          QStringLiteral("12/10/26   Thu|Bins"),
-                          QStringLiteral("12/10/26   Thu|Wedding ... 50 years"),
-                          QStringLiteral("12/17/26   Thu|Bins")}));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reminders"));
+             (QStringList{u"12/09/26   Wed|Dentist"_qs, u"12/10/26   Thu|Bins"_qs,
+                          u"12/10/26   Thu|Wedding ... 50 years"_qs, u"12/17/26   Thu|Bins"_qs}));
     QCOMPARE(window->LabelRecordCount, 4);
 
     click("menushowall");
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reminders -  4 saved"));
+    QCOMPARE(window->windowTitle(), u"Reminders -  4 saved"_qs);
     QCOMPARE(lines("reminderlist2").size(), 4);
-    QCOMPARE(lines("reminderlist2").at(3), QStringLiteral("xx/yy/2026    |Broken"));
-    QVERIFY(action("menushowweek")->isVisible());
-    QVERIFY(!action("menushowall")->isVisible());
-    QVERIFY(action("toolshowweek")->isVisible());
-    QVERIFY(!action("toolshowall")->isVisible());
+    QCOMPARE(lines("reminderlist2").at(3), u"xx/yy/2026    |Broken"_qs);
+    QVERIFY(action("toolshowweek")->isVisible() && !action("toolshowall")->isVisible());
     QVERIFY(!control<QListWidget>("reminderlist")->isVisible());
 
     // Options changed elsewhere show on the next activation.
-    temp->store().save(keys::CalendarFormat, QStringLiteral("dd/mm"));
+    temp->store().save(keys::CalendarFormat, u"dd/mm"_qs);
     window->optionsChanged();
-    QCOMPARE(lines("reminderlist2").at(1), QStringLiteral("12/09/26   Sat|Dentist"));
+    QCOMPARE(lines("reminderlist2").at(1), u"12/09/26   Sat|Dentist"_qs);
     click("toolshowweek");
-    QCOMPARE(lines("reminderlist"), (QStringList{QStringLiteral("10/12/26   Thu|Bins"),
-                                                 QStringLiteral("17/12/26   Thu|Bins")}));
-    temp->store().save(keys::DaysChecked, QStringLiteral("0"));
+    QCOMPARE(lines("reminderlist"),
+             (QStringList{u"10/12/26   Thu|Bins"_qs, u"17/12/26   Thu|Bins"_qs}));
+    temp->store().save(keys::DaysChecked, u"0"_qs);
     window->optionsChanged();
     QVERIFY(control<QLabel>("LabelNoRemindersWeek")->isVisible());
     QVERIFY(!control<QListWidget>("reminderlist")->isVisible());
@@ -202,14 +194,14 @@ void tst_ReminderWindow::aLineSelectsItsOwnRecord()
     QCOMPARE(window->file().current(), 1); // the build selects the first line
     list->setCurrentRow(1);
     QCOMPARE(window->file().current(), 2);
-    QCOMPARE(window->LabelFrequency, QStringLiteral("W"));
+    QCOMPARE(window->LabelFrequency, u"W"_qs);
     list->setCurrentRow(2);
     QCOMPARE(window->file().current(), 3);
-    QCOMPARE(control<QLineEdit>("txtreminder")->text(), QStringLiteral("Other"));
+    QCOMPARE(control<QLineEdit>("txtreminder")->text(), u"Other"_qs);
     list->setCurrentRow(1);
     emit list->itemDoubleClicked(list->currentItem());
-    QCOMPARE(window->LabelAddOrEdit, QStringLiteral("edit"));
-    QCOMPARE(control<QComboBox>("typelist")->currentText(), QStringLiteral("Weekly"));
+    QCOMPARE(window->LabelAddOrEdit, u"edit"_qs);
+    QCOMPARE(control<QComboBox>("typelist")->currentText(), u"Weekly"_qs);
 }
 
 void tst_ReminderWindow::newThenSave_data()
@@ -220,11 +212,11 @@ void tst_ReminderWindow::newThenSave_data()
     QTest::addColumn<int>("years");
     QTest::addColumn<QByteArray>("stored");
     QTest::newRow("monthly, no years")
-        << QString() << QStringLiteral("Rent") << 2 << 0 << rec("Rent", 'X', 'M', "12/20/2026");
-    QTest::newRow("yearly, years, day first") << QStringLiteral("dd/mm") << QStringLiteral("Born")
-                                              << 3 << 1 << rec("Born", 'A', 'Y', "20/12/2026");
-    QTest::newRow("60 characters keep 55") << QString() << QStringLiteral("x").repeated(60) << 0
-                                           << 0 << rec(QByteArray(55, 'x'), 'X', 'O', "12/20/2026");
+        << QString() << u"Rent"_qs << 2 << 0 << rec("Rent", 'X', 'M', "12/20/2026");
+    QTest::newRow("yearly, years, day first")
+        << u"dd/mm"_qs << u"Born"_qs << 3 << 1 << rec("Born", 'A', 'Y', "20/12/2026");
+    QTest::newRow("60 characters keep 55") << QString() << u"x"_qs.repeated(60) << 0 << 0
+                                           << rec(QByteArray(55, 'x'), 'X', 'O', "12/20/2026");
 }
 
 void tst_ReminderWindow::newThenSave()
@@ -241,8 +233,8 @@ void tst_ReminderWindow::newThenSave()
     // The placeholder is on disk, dated month first whatever the setting.
     QCOMPARE(contents(), before + rec("", 'X', 'O', "12/08/2026"));
     QVERIFY(control<QWidget>("Frame1")->isVisible());
-    QCOMPARE(control<QComboBox>("typelist")->currentText(), QStringLiteral("Once"));
-    QCOMPARE(control<QComboBox>("yearlist")->currentText(), QStringLiteral("No"));
+    QCOMPARE(control<QComboBox>("typelist")->currentText(), u"Once"_qs);
+    QCOMPARE(control<QComboBox>("yearlist")->currentText(), u"No"_qs);
     QTest::keyClicks(control<QLineEdit>("txtreminder"), typed);
     control<QComboBox>("typelist")->setCurrentIndex(type);
     control<QComboBox>("yearlist")->setCurrentIndex(years);
@@ -265,7 +257,7 @@ void tst_ReminderWindow::newThenCancelLeavesTheFile()
     QVERIFY(!action("toolshowweek")->isEnabled());
     click("toolcancel");
     QCOMPARE(contents(), before);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reminders -  2 saved"));
+    QCOMPARE(window->windowTitle(), u"Reminders -  2 saved"_qs);
     QVERIFY(control<QListWidget>("reminderlist2")->isVisible());
 }
 
@@ -277,11 +269,11 @@ void tst_ReminderWindow::editSavesOnlyItsRecord()
     open();
     control<QListWidget>("reminderlist")->setCurrentRow(2); // 10 December: record 2
     click("menuedit");
-    QCOMPARE(control<QLineEdit>("txtreminder")->text(), QStringLiteral("Anniversary"));
-    QCOMPARE(control<QComboBox>("typelist")->currentText(), QStringLiteral("Yearly"));
-    QCOMPARE(control<QComboBox>("yearlist")->currentText(), QStringLiteral("Yes"));
+    QCOMPARE(control<QLineEdit>("txtreminder")->text(), u"Anniversary"_qs);
+    QCOMPARE(control<QComboBox>("typelist")->currentText(), u"Yearly"_qs);
+    QCOMPARE(control<QComboBox>("yearlist")->currentText(), u"Yes"_qs);
     QCOMPARE(control<QCalendarWidget>("Calendar1")->selectedDate(), QDate(1990, 12, 10));
-    control<QLineEdit>("txtreminder")->setText(QStringLiteral("Silver wedding"));
+    control<QLineEdit>("txtreminder")->setText(u"Silver wedding"_qs);
     click("toolsave");
     QCOMPARE(contents(),
              one + rec("Silver wedding", 'A', 'Y', "12/10/1990", "\x01\x02\x03") + three);
@@ -308,9 +300,9 @@ void tst_ReminderWindow::deleteAsks()
     platform.messageBoxes.answers = {yes};
     click("menudelete");
     QCOMPARE(platform.messageBoxes.shown.size(), 1);
-    QCOMPARE(platform.messageBoxes.shown.at(0).title, QStringLiteral("Delete a Reminder"));
+    QCOMPARE(platform.messageBoxes.shown.at(0).title, u"Delete a Reminder"_qs);
     QCOMPARE(platform.messageBoxes.shown.at(0).text,
-             QStringLiteral("Do you want to delete the highlighted reminder?"));
+             u"Do you want to delete the highlighted reminder?"_qs);
     QCOMPARE(contents(), yes ? QByteArray(r1 + r3) : QByteArray(r1 + r2 + r3));
     QCOMPARE(lines("reminderlist").size(), yes ? 2 : 3);
     // The selection stays where it was rather than jumping to the first line.
@@ -326,7 +318,7 @@ void tst_ReminderWindow::deletingTheLastOne()
     QCOMPARE(contents(), QByteArray());
     QVERIFY(!control<QListWidget>("reminderlist2")->isVisible());
     QVERIFY(control<QLabel>("LabelNoRemindersAll")->isVisible());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Reminders -  0 saved"));
+    QCOMPARE(window->windowTitle(), u"Reminders -  0 saved"_qs);
     QVERIFY(!action("menuedit")->isEnabled());
     QVERIFY(!action("tooldelete")->isEnabled());
     QVERIFY(action("menuadd")->isEnabled());
@@ -346,7 +338,7 @@ void tst_ReminderWindow::deleteOld()
     platform.messageBoxes.answers = {true};
     click("menudeleteold");
     QCOMPARE(platform.messageBoxes.shown.last().text,
-             QStringLiteral("Do you want to delete old one-time reminders?"));
+             u"Do you want to delete old one-time reminders?"_qs);
     QCOMPARE(contents(),
              rec("kept", 'X', 'O', "12/08/2026") + rec("weekly", 'X', 'W', "12/07/2020"));
 }
@@ -364,43 +356,37 @@ void tst_ReminderWindow::keysOfHiddenEntriesAreDead()
         keys.sort();
         return keys;
     };
-    QCOMPARE(liveKeys(),
-             (QStringList{QStringLiteral("Ctrl+D"), QStringLiteral("Ctrl+P"), QStringLiteral("F1"),
-                          QStringLiteral("F11"), QStringLiteral("F12"), QStringLiteral("F3"),
-                          QStringLiteral("F5"), QStringLiteral("F7"), QStringLiteral("F9")}));
+    QCOMPARE(liveKeys(), (QStringList{u"Ctrl+D"_qs, u"Ctrl+P"_qs, u"F1"_qs, u"F11"_qs, u"F12"_qs,
+                                      u"F3"_qs, u"F5"_qs, u"F7"_qs, u"F9"_qs}));
     click("menuedit");
-    QCOMPARE(liveKeys(),
-             (QStringList{QStringLiteral("F1"), QStringLiteral("F6"), QStringLiteral("F8")}));
+    QCOMPARE(liveKeys(), (QStringList{u"F1"_qs, u"F6"_qs, u"F8"_qs}));
     click("menucancel");
     click("menushowall");
-    QVERIFY(liveKeys().contains(QStringLiteral("F4")));
-    QVERIFY(!liveKeys().contains(QStringLiteral("F3")));
+    QVERIFY(liveKeys().contains(u"F4"_qs));
+    QVERIFY(!liveKeys().contains(u"F3"_qs));
 }
 
-void tst_ReminderWindow::activationWhileEditing()
+void tst_ReminderWindow::activation()
 {
     put(rec("one", 'X', 'O', "12/08/2026") + rec("two", 'X', 'O', "12/09/2026"));
     open();
-    click("menuadd");
-    clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 1)));
-    window->Form_Activate();
-    QCOMPARE(control<QLabel>("lblShowDate2")->text(), QStringLiteral("12/09/26"));
-    QCOMPARE(window->file().current(), 3);
-    control<QLineEdit>("txtreminder")->setText(QStringLiteral("new"));
-    click("menusave");
-    QCOMPARE(window->file().Read(1).trimmedText(), QStringLiteral("one"));
-    QCOMPARE(window->file().Read(3).trimmedText(), QStringLiteral("new"));
-}
-
-void tst_ReminderWindow::activationKeepsTheSelection()
-{
-    put(rec("one", 'X', 'O', "12/08/2026") + rec("two", 'X', 'O', "12/09/2026"));
-    open();
+    // Browsing: the rebuild keeps the selected record selected.
     control<QListWidget>("reminderlist")->setCurrentRow(1);
-    temp->store().save(keys::DaysChecked, QStringLiteral("2"));
+    temp->store().save(keys::DaysChecked, u"2"_qs);
     window->Form_Activate();
     QCOMPARE(window->file().current(), 2);
     QCOMPARE(control<QListWidget>("reminderlist")->currentRow(), 1);
+
+    // Editing: only the dates follow, and Save writes the record being edited.
+    click("menuadd");
+    clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 1)));
+    window->Form_Activate();
+    QCOMPARE(control<QLabel>("lblShowDate2")->text(), u"12/09/26"_qs);
+    QCOMPARE(window->file().current(), 3);
+    control<QLineEdit>("txtreminder")->setText(u"new"_qs);
+    click("menusave");
+    QCOMPARE(contents(), rec("one", 'X', 'O', "12/08/2026") + rec("two", 'X', 'O', "12/09/2026") +
+                             rec("new", 'X', 'O', "12/08/2026"));
 }
 
 void tst_ReminderWindow::failingSaveKeepsThePanel()
@@ -411,7 +397,7 @@ void tst_ReminderWindow::failingSaveKeepsThePanel()
     // Another program puts its own file in place: nothing may be written into the old one.
     QFile::remove(path());
     put(rec("theirs", 'X', 'W', "12/08/2026"));
-    control<QLineEdit>("txtreminder")->setText(QStringLiteral("mine"));
+    control<QLineEdit>("txtreminder")->setText(u"mine"_qs);
     click("menusave");
     QCOMPARE(messages(), QStringList{failureMessage(501)});
     QVERIFY(control<QWidget>("Frame1")->isVisible());
@@ -426,14 +412,10 @@ void tst_ReminderWindow::sizes_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("message");
-    QTest::newRow("stored") << QStringLiteral("6000") << QStringLiteral("9000.4") << QSize(600, 400)
-                            << false;
-    QTest::newRow("too low") << QStringLiteral("1900") << QStringLiteral("9000") << QSize(593, 377)
-                             << true;
-    QTest::newRow("too narrow") << QStringLiteral("6000") << QStringLiteral("300")
-                                << QSize(593, 377) << true;
-    QTest::newRow("not a number") << QStringLiteral("tall") << QStringLiteral("9000")
-                                  << QSize(593, 377) << false;
+    QTest::newRow("stored") << u"6000"_qs << u"9000.4"_qs << QSize(600, 400) << false;
+    QTest::newRow("too low") << u"1900"_qs << u"9000"_qs << QSize(593, 377) << true;
+    QTest::newRow("too narrow") << u"6000"_qs << u"300"_qs << QSize(593, 377) << true;
+    QTest::newRow("not a number") << u"tall"_qs << u"9000"_qs << QSize(593, 377) << false;
 }
 
 void tst_ReminderWindow::sizes()
@@ -455,19 +437,17 @@ void tst_ReminderWindow::sizes()
 void tst_ReminderWindow::closeStoresSizeAndReleasesTheFile()
 {
     open();
+    const QByteArray before = contents();
     window->resize(620, 410);
     click("toolclose");
     QVERIFY(!window->isVisible());
-    QCOMPARE(temp->store().get(keys::RemindersHeight), QStringLiteral("6150"));
-    QCOMPARE(temp->store().get(keys::RemindersWidth), QStringLiteral("9300"));
+    QCOMPARE(temp->store().get(keys::RemindersHeight), u"6150"_qs);
+    QCOMPARE(temp->store().get(keys::RemindersWidth), u"9300"_qs);
     QVERIFY(!window->file().isOpen());
-    QVERIFY(!QFile::exists(temp->folder() + QStringLiteral("/reminder.lck")));
-}
+    QVERIFY(!QFile::exists(temp->folder() + u"/reminder.lck"_qs));
 
-void tst_ReminderWindow::closingDuringNewDropsThePlaceholder()
-{
+    // Closed by its frame during New: the placeholder goes, as with Cancel.
     open();
-    const QByteArray before = contents();
     click("menuadd");
     QVERIFY(!action("menuclose")->isEnabled());
     window->close();
@@ -482,7 +462,7 @@ void tst_ReminderWindow::exitStoresNothing()
     window.reset();
     QCOMPARE(temp->store().get(keys::RemindersHeight), QString());
     QCOMPARE(contents().size(), 140); // the placeholder stays, as on disk
-    QVERIFY(!QFile::exists(temp->folder() + QStringLiteral("/reminder.lck")));
+    QVERIFY(!QFile::exists(temp->folder() + u"/reminder.lck"_qs));
 }
 
 void tst_ReminderWindow::readOnly_data()
@@ -491,10 +471,10 @@ void tst_ReminderWindow::readOnly_data()
     QTest::addColumn<bool>("secondCopy");
     QTest::addColumn<QString>("message");
     QTest::newRow("torn") << QByteArray(rec("one", 'X', 'O', "12/08/2026") + "two   ") << false
-                          << QStringLiteral("damaged");
-    QTest::newRow("older layout") << QByteArray(54 * 3, 'x') << false << QStringLiteral("damaged");
+                          << u"damaged"_qs;
+    QTest::newRow("older layout") << QByteArray(54 * 3, 'x') << false << u"damaged"_qs;
     QTest::newRow("held by another copy")
-        << rec("one", 'X', 'O', "12/08/2026") << true << QStringLiteral("another copy");
+        << rec("one", 'X', 'O', "12/08/2026") << true << u"another copy"_qs;
 }
 
 void tst_ReminderWindow::readOnly()
@@ -511,7 +491,7 @@ void tst_ReminderWindow::readOnly()
     open();
     QCOMPARE(messages().size(), 1);
     QVERIFY2(messages().at(0).contains(message), qPrintable(messages().at(0)));
-    QCOMPARE(platform.messageBoxes.shown.at(0).title, QStringLiteral("Nookery 7.0"));
+    QCOMPARE(platform.messageBoxes.shown.at(0).title, u"Nookery 7.0"_qs);
     for (const char *name : {"menuadd", "menuedit", "menudelete", "menudeleteold", "tooladd",
                              "tooledit", "tooldelete"})
         QVERIFY2(!action(name)->isEnabled(), name);
@@ -526,9 +506,8 @@ void tst_ReminderWindow::suiteRequests()
     for (const char *name :
          {"menuoptions", "tooloptions", "menuhelp1", "menuhelp2", "toolhelp", "menuhelp3"})
         click(name);
-    QCOMPARE(suite.calls, (QStringList{QStringLiteral("options 5"), QStringLiteral("options 5"),
-                                       QStringLiteral("help contents"), QStringLiteral("help 240"),
-                                       QStringLiteral("help 240"), QStringLiteral("show About")}));
+    QCOMPARE(suite.calls, (QStringList{u"options 5"_qs, u"options 5"_qs, u"help contents"_qs,
+                                       u"help 240"_qs, u"help 240"_qs, u"show About"_qs}));
 }
 
 void tst_ReminderWindow::focusSelects45()
@@ -536,7 +515,7 @@ void tst_ReminderWindow::focusSelects45()
     open();
     click("menuadd");
     auto *text = control<QLineEdit>("txtreminder");
-    text->setText(QStringLiteral("y").repeated(60));
+    text->setText(u"y"_qs.repeated(60));
     QCOMPARE(text->text().size(), 55);
     QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(text, &focus);
@@ -551,7 +530,7 @@ namespace {
 int pdfPages(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.start(u"pdfinfo"_qs, {pdf});
     if (!p.waitForFinished(30000))
         return -1;
     for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
@@ -564,7 +543,7 @@ int pdfPages(const QString &pdf)
 QStringList pdfText(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
     p.waitForFinished(30000);
     QStringList out;
     for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
@@ -599,11 +578,11 @@ void tst_ReminderWindow::printing()
         bytes += rec("r" + QByteArray::number(i), 'X', frequency, "12/08/2026");
     put(bytes);
     // Days checked do not matter: the printout always covers a week.
-    temp->store().save(keys::DaysChecked, QStringLiteral("0"));
+    temp->store().save(keys::DaysChecked, u"0"_qs);
     open();
     if (all)
         click("menushowall");
-    platform.printerList.pdfPath = temp->folder() + QStringLiteral("/out.pdf");
+    platform.printerList.pdfPath = temp->folder() + u"/out.pdf"_qs;
     click("menuprintreminders");
     QVERIFY(messages().isEmpty());
     QCOMPARE(pdfPages(platform.printerList.pdfPath), pages);
@@ -612,9 +591,9 @@ void tst_ReminderWindow::printing()
 void tst_ReminderWindow::printedText()
 {
     put(rec("Dentist", 'A', 'O', "12/09/2026") + rec("Bins", 'X', 'W', "12/01/2026"));
-    temp->store().save(keys::DaysChecked, QStringLiteral("13"));
+    temp->store().save(keys::DaysChecked, u"13"_qs);
     open();
-    platform.printerList.pdfPath = temp->folder() + QStringLiteral("/out.pdf");
+    platform.printerList.pdfPath = temp->folder() + u"/out.pdf"_qs;
     click("toolprint");
     QCOMPARE(pdfText(platform.printerList.pdfPath).join(u'|'),
              QStringLiteral("Tuesday, December 8, 2026|Reminders|12/08/26 Tue Weekly Bins|"
