@@ -10,7 +10,7 @@ namespace nookery {
 // The window title every message box of the suite carries.
 inline const QString &suiteTitle()
 {
-    static const QString title = QStringLiteral("Nookery ") + QString::fromUtf16(SuiteVersion);
+    static const QString title = QStringLiteral("Nookery ") + SuiteVersion.toString();
     return title;
 }
 

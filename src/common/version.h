@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QStringView>
+
 namespace nookery {
 
 // The suite's version, as the about box, message titles and the store's "Version" show it.
-inline constexpr char16_t SuiteVersion[] = u"7.0";
+inline constexpr QStringView SuiteVersion = u"7.0";
 
 } // namespace nookery

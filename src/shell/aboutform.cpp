@@ -50,7 +50,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.5);
     Label1a->setFont(big);
-    Label1b = new QLabel(QStringLiteral("Version ") + QString::fromUtf16(SuiteVersion), this);
+    Label1b = new QLabel(QStringLiteral("Version ") + SuiteVersion.toString(), this);
     Label1b->setObjectName(QStringLiteral("Label1b"));
     butAboutOKR = new QPushButton(QStringLiteral("&OK"), this);
     butAboutOKR->setObjectName(QStringLiteral("butAboutOKR"));
