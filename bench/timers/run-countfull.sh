@@ -8,7 +8,7 @@ pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; rm -rf "$work"; true' EXIT
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-export LC_ALL=en_US.UTF-8 TZ=UTC
+export TZ=UTC
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
