@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 namespace nookery::timerwidgets {
 
@@ -75,11 +76,23 @@ void setFittedText(QLabel *label, const QString &text)
     const int design = label->property(DesignPoints).toInt();
     QFont f = label->font();
     if (design > 0) {
-        int points = design;
-        f.setPointSize(points);
         const int room = label->contentsRect().width();
-        while (points > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
-            f.setPointSize(--points);
+        const auto fits = [&](int points) {
+            f.setPointSize(points);
+            return QFontMetrics(f).horizontalAdvance(text) <= room;
+        };
+        // The largest size that fits, from a proportional first guess: each size tried
+        // loads a font at that size, which costs milliseconds at full-screen sizes.
+        int points = design;
+        if (!fits(points) && design > 6) {
+            const int width = QFontMetrics(f).horizontalAdvance(text);
+            points = std::clamp(int(qint64(design) * room / std::max(width, 1)), 6, design - 1);
+            while (points < design - 1 && fits(points + 1))
+                ++points;
+            while (points > 6 && !fits(points))
+                --points;
+            f.setPointSize(points);
+        }
         if (f != label->font())
             label->setFont(f);
     }

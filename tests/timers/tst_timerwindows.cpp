@@ -1,5 +1,6 @@
 #include "common/twips.h"
 #include "settings/settingsstore.h"
+#include "shell/nookery.h"
 #include "shell/toolwindows.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
@@ -12,6 +13,7 @@
 #include "timers/countup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
@@ -24,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <memory>
 
@@ -41,6 +44,8 @@ private slots:
     void opensOneWindowEach_data();
     void opensOneWindowEach();
     void optionsReachOnlyOpenWindows();
+    void mainWindowKeysAndButtons_data();
+    void mainWindowKeysAndButtons();
 
     void countDownOpensIdle();
     void countDownRingsOnceAtTarget_data();
@@ -744,6 +749,57 @@ void TestTimerWindows::countFullSaveAndRetrieve()
     }
     trigger(u"menuretrieve"_qs);
     QCOMPARE(digits(2), shown);
+}
+
+void TestTimerWindows::mainWindowKeysAndButtons_data()
+{
+    QTest::addColumn<Tool>("tool");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("button");
+    QTest::newRow("CountDown") << Tool::CountDown << int(Qt::Key_F2) << 1;
+    QTest::newRow("CountUp") << Tool::CountUp << int(Qt::Key_F3) << 2;
+    QTest::newRow("CountDate") << Tool::CountDate << int(Qt::Key_F4) << 3;
+    QTest::newRow("CountFull") << Tool::CountFull << int(Qt::Key_F5) << 4;
+}
+
+// The strip as the user has it: its key and its tool bar button each open that timer window
+// through the real registry, and no other.
+void TestTimerWindows::mainWindowKeysAndButtons()
+{
+    QFETCH(Tool, tool);
+    QFETCH(int, key);
+    QFETCH(int, button);
+    test::TempStore temp;
+    test::FakeClock clock;
+    test::FakePlatform platform;
+    temp.store().save(QStringLiteral("Other Programs"), QStringLiteral("Run From Tray"),
+                      QStringLiteral("unchecked"));
+    ToolWindows tools(temp.store(), clock, platform, QDir(temp.folder()));
+    Nookery main(temp.store(), clock, platform, tools, QDir(temp.folder()));
+    main.Form_Load();
+    const auto openTimers = [&] {
+        QList<Tool> open;
+        for (Tool t : {Tool::CountDown, Tool::CountUp, Tool::CountDate, Tool::CountFull})
+            if (tools.window(t))
+                open << t;
+        return open;
+    };
+
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key(key));
+    QCOMPARE(openTimers(), QList<Tool>{tool});
+    QPointer<QWidget> window = tools.window(tool);
+    QVERIFY(window->isVisible());
+    window->close();
+    QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+
+    QWidget *toolButton = main.Toolbar1()->widgetForAction(main.toolbarButton(button));
+    QVERIFY(toolButton && toolButton->isVisible());
+    QTest::mouseClick(toolButton, Qt::LeftButton);
+    QCOMPARE(openTimers(), QList<Tool>{tool});
+    QVERIFY(tools.window(tool)->isVisible());
+    tools.closeAll();
 }
 
 QTEST_MAIN(TestTimerWindows)

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# End-to-end check of CountDown with the real binary on a private X server under openbox
+# (a window manager is needed to minimise a window):
+#   timers.sh NOOKERY
+# 0 minutes 5 seconds are saved for CountDown 1 and the suite runs in the strip window. F2
+# there maps "CountDown"; the File menu's Retrieve and F3, both from the keyboard, start
+# the countdown; the window is minimised. While minimised its title carries the digits,
+# "0:00:0N - CountDown 1", counting down; within 8 s of F3 the alarm maps the window again,
+# titled "CountDown".
+# A program the check needs that is not installed skips it (exit code 77; see needs.sh).
+set -uo pipefail
+nookery=$(realpath "$1")
+source "$(dirname "${BASH_SOURCE[0]}")/needs.sh"
+needs Xvfb openbox xdotool xwininfo xprop
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL (timers): $*"
+  [ -f "$work/nookery.log" ] && grep -v 'QString::arg' "$work/nookery.log" | sed 's/^/  nookery: /'
+  for log in xvfb openbox; do
+    [ -s "$work/$log.log" ] && tail -n 5 "$work/$log.log" | sed "s/^/  $log: /"
+  done
+  exit 1
+}
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.05
+  done
+}
+
+mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# openbox announces itself on the root window once it manages the screen.
+openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 10 wm_running || fail "openbox did not start"
+
+printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[CountDown]\nCountDown%%201%%20Minutes=0\nCountDown%%201%%20Seconds=5\n' \
+  >"$work/config/Quillane Software/Nookery.ini"
+
+(cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
+suite=$!
+pids+=($suite)
+
+# The first mapped window with exactly this title.
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+focus() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+}
+viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+wait_for 15 has_window Nookery || fail "the strip window was never mapped"
+strip=$(window_named Nookery)
+focus "$strip"
+xdotool key --window "$strip" F2
+wait_for 10 has_window CountDown || fail "F2 in the strip did not map CountDown"
+w=$(window_named CountDown)
+focus "$w"
+sleep 0.3
+# File menu: Start, Clear, Save, Retrieve (Acknowledge is hidden outside an alarm).
+xdotool key alt+f
+sleep 0.3
+xdotool key --delay 50 Down Down Down Return
+sleep 0.3
+xdotool key F3
+ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
+started=$(ms)
+xdotool windowminimize --sync "$w" || fail "openbox did not minimise CountDown"
+
+# Titles while the window is minimised, until the alarm maps it again.
+titles=()
+while ! viewable "$w"; do
+  [ $(($(ms) - started)) -le 8000 ] || fail "no alarm within 8 s; titles: ${titles[*]:-none}"
+  t=$(xdotool getwindowname "$w" 2>/dev/null) || fail "CountDown went away"
+  [ ${#titles[@]} -gt 0 ] && [ "${titles[-1]}" = "$t" ] || titles+=("$t")
+  sleep 0.05
+done
+minimised_titles=()
+for t in "${titles[@]}"; do
+  case $t in
+  CountDown) ;; # before the first tick after minimising, or as the alarm restores it
+  "0:00:0"[0-5]" - CountDown 1") minimised_titles+=("$t") ;;
+  *) fail "unexpected title \"$t\" (all: ${titles[*]})" ;;
+  esac
+done
+[ ${#minimised_titles[@]} -ge 2 ] || fail "the title did not count down: ${titles[*]:-none}"
+sorted=$(printf '%s\n' "${minimised_titles[@]}" | sort -r)
+[ "$sorted" = "$(printf '%s\n' "${minimised_titles[@]}")" ] ||
+  fail "the title did not count down: ${minimised_titles[*]}"
+title_is_plain() { [ "$(xdotool getwindowname "$w")" = CountDown ]; }
+wait_for 2 title_is_plain || fail "the restored window is titled \"$(xdotool getwindowname "$w")\""
+
+echo "titles: ${minimised_titles[*]}; alarm after $(($(ms) - started)) ms"
+kill -TERM "$suite"
+wait "$suite" || fail "the suite ended with $?"
+echo "PASS (timers)"
