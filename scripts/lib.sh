@@ -35,3 +35,15 @@ configure_and_build() {
   fi
   cmake --build "$dir" -j "$(nproc)"
 }
+
+# ensure_locales NAME...: generates UTF-8 locales such as en_US.UTF-8 that are missing (the
+# tests pin LANG to them, and some X tools complain without them). Needs the locales package.
+ensure_locales() {
+  local l
+  for l in "$@"; do
+    if ! locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8"; then
+      echo "Generating locale $l"
+      as_root localedef -i "${l%%.*}" -f UTF-8 "$l"
+    fi
+  done
+}

@@ -89,7 +89,15 @@ sleep 0.3
 xdotool key F3
 ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 started=$(ms)
-xdotool windowminimize --sync "$w" || fail "openbox did not minimise CountDown"
+# Under load the window manager may still be busy with the window when the request comes;
+# ask again until it is really iconic.
+not_viewable() { ! viewable "$w"; }
+minimised=no
+for attempt in 1 2 3; do
+  xdotool windowminimize --sync "$w" >/dev/null 2>&1
+  if wait_for 1 not_viewable; then minimised=yes; break; fi
+done
+[ $minimised = yes ] || fail "openbox did not minimise CountDown"
 
 # Titles while the window is minimised, until the alarm maps it again.
 titles=()
