@@ -1,29 +1,81 @@
 #include "shell/toolicons.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
 namespace nookery {
 
 namespace {
 
-QPixmap tilePixmap(int size, const QString &glyph, const QColor &tile)
+void paintTile(QPainter &p, const QRectF &rect, const QColor &tile)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    const qreal r = rect.width() / 6.0;
+    p.drawRoundedRect(rect.adjusted(1, 1, -1, -1), r, r);
+}
+
+// A tool's tile with its glyph. Text needs the font database, whose first use costs more
+// than the rest of the start-up, so the glyph is painted only when a button is first shown
+// (in tray mode the tool bar never is).
+class GlyphIconEngine final : public QIconEngine
+{
+public:
+    GlyphIconEngine(QString glyph, QColor tile) : m_glyph(std::move(glyph)), m_tile(tile) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        paintTile(*painter, rect, m_tile);
+        QFont font = painter->font();
+        font.setBold(true);
+        font.setPixelSize(std::max(1, rect.height() * (m_glyph.size() > 1 ? 9 : 13) / 20));
+        painter->setFont(font);
+        painter->setPen(Qt::white);
+        painter->drawText(rect, Qt::AlignCenter, m_glyph);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine *clone() const override { return new GlyphIconEngine(m_glyph, m_tile); }
+
+private:
+    QString m_glyph;
+    QColor m_tile;
+};
+
+// The suite's "N" drawn as strokes, so the tray icon needs no font at start.
+QPixmap suitePixmap(int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(tile);
-    const qreal r = size / 6.0;
-    p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), r, r);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(size * (glyph.size() > 1 ? 9 : 13) / 20);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
+    paintTile(p, QRectF(0, 0, size, size), QColor(0x2e, 0x7d, 0x32));
+    const qreal left = size * 0.30;
+    const qreal right = size * 0.70;
+    const qreal top = size * 0.25;
+    const qreal bottom = size * 0.75;
+    QPainterPath n;
+    n.moveTo(left, bottom);
+    n.lineTo(left, top);
+    n.lineTo(right, bottom);
+    n.lineTo(right, top);
+    QPen pen(Qt::white, std::max(1.5, size / 8.0));
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(n);
     return pixmap;
 }
 
@@ -31,16 +83,17 @@ QPixmap tilePixmap(int size, const QString &glyph, const QColor &tile)
 
 QIcon toolIcon(const QString &glyph, const QColor &tile)
 {
-    QIcon icon;
-    icon.addPixmap(tilePixmap(24, glyph, tile));
-    return icon;
+    return QIcon(new GlyphIconEngine(glyph, tile));
 }
 
 QIcon suiteIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48})
-        icon.addPixmap(tilePixmap(size, QStringLiteral("N"), QColor(0x2e, 0x7d, 0x32)));
+    static const QIcon icon = [] {
+        QIcon made;
+        for (int size : {16, 22, 32, 48})
+            made.addPixmap(suitePixmap(size));
+        return made;
+    }();
     return icon;
 }
 
