@@ -2,26 +2,12 @@
 #include "convert/convert.h"
 #include "convert/converter.h"
 #include "convert/numberformat.h"
+#include "support/fakesuite.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 using namespace nookery;
-
-namespace {
-
-class NoSuite final : public Suite
-{
-public:
-    void show(Tool) override {}
-    void showOptions(int) override {}
-    void showHelpContents() override {}
-    void showHelpTopic(int) override {}
-    void optionsSaved() override {}
-    bool isOpen(Tool) const override { return false; }
-};
-
-} // namespace
 
 // One keystroke in the largest tables: the input changes, the unit buttons follow the
 // numeric test, and all fourteen results are computed, formatted and set in their boxes.
@@ -48,7 +34,7 @@ void BenchConvert::keystroke()
 {
     QFETCH(int, tab);
     QFETCH(int, code);
-    NoSuite suite;
+    test::FakeSuite suite;
     convert window(suite);
     window.show();
     window.findChild<QObject *>(QStringLiteral("TabStrip1"))->setProperty("currentIndex", tab - 1);

@@ -2,6 +2,7 @@
 #include "reminders/reminder.h"
 #include "reminders/reminderfile.h"
 #include "settings/settingsstore.h"
+#include "support/fakesuite.h"
 
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
@@ -15,17 +16,6 @@
 using namespace nookery;
 
 namespace {
-
-class NoSuite final : public Suite
-{
-public:
-    void show(Tool) override {}
-    void showOptions(int) override {}
-    void showHelpContents() override {}
-    void showHelpTopic(int) override {}
-    void optionsSaved() override {}
-    bool isOpen(Tool) const override { return false; }
-};
 
 constexpr int Records = 10000;
 
@@ -77,7 +67,7 @@ void BenchReminders::views()
     SettingsStore store(dir.filePath(QStringLiteral("cfg/Nookery.ini")));
     test::FakeClock clock;
     test::FakePlatform platform;
-    NoSuite suite;
+    test::FakeSuite suite;
     reminder window(store, clock, platform, suite, QDir(dir.path()));
     window.show();
     auto *list = window.findChild<QListWidget *>(all ? QStringLiteral("reminderlist2")

@@ -3,6 +3,7 @@
 #include "settings/settingsstore.h"
 #include "shell/startup.h"
 #include "shell/startuplog.h"
+#include "support/fakesuite.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,17 +17,6 @@
 using namespace nookery;
 
 namespace {
-
-class NoSuite final : public Suite
-{
-public:
-    void show(Tool) override {}
-    void showOptions(int) override {}
-    void showHelpContents() override {}
-    void showHelpTopic(int) override {}
-    void optionsSaved() override {}
-    bool isOpen(Tool) const override { return false; }
-};
 
 // Notes when a widget has painted once.
 class PaintWatch final : public QObject
@@ -84,7 +74,7 @@ void BenchStartupLog::listOpensAndPaints()
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("startup.dat")), records(100000));
     DesktopPlatform platform;
-    NoSuite suite;
+    test::FakeSuite suite;
     QList<double> ms;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;

@@ -20,12 +20,12 @@
 # notes:    F9 maps "Sticky Notes - 1"; typed text is in Sticky1.rtf after SIGTERM, which ends
 #           the suite with exit code 0 within a second.
 # notesfont: the same with the notes window's font dialog open.
-# A program the check needs that is not installed skips it (exit code 77; see needs.sh).
+# A program the check needs that is not installed skips it (exit code 77; see common.sh).
 set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
 trayowner=$(realpath "$3")
-source "$(dirname "${BASH_SOURCE[0]}")/needs.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb xdotool xwininfo
 case $case_name in
 tray | latetray) needs trayer ;;
@@ -52,16 +52,6 @@ fail() {
   exit 1
 }
 
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local limit=$1
-  shift
-  local end=$((SECONDS + limit))
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.05
-  done
-}
 
 mkdir -p "$work/config" "$work/start" "$work/runtime" "$work/home"
 chmod 700 "$work/runtime"
@@ -70,11 +60,7 @@ export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=
 unset SESSION_MANAGER
 [ "$case_name" = sni ] || unset DBUS_SESSION_BUS_ADDRESS
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 200 --height 32 >"$work/trayer.log" 2>&1 &

@@ -6,6 +6,8 @@
 # second start appends one more.
 set -uo pipefail
 nookery=$(realpath "$1")
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+needs Xvfb xdotool xwininfo
 
 work=$(mktemp -d)
 pids=()
@@ -19,15 +21,6 @@ fail() {
   [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
   exit 1
 }
-wait_for() {
-  local limit=$1
-  shift
-  local end=$((SECONDS + limit))
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.05
-  done
-}
 
 mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
 chmod 700 "$work/runtime"
@@ -36,11 +29,7 @@ export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb
 export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[Conversion%%20Tables]\nStartup=checked\n' \
   >"$work/config/Quillane Software/Nookery.ini"

@@ -7,10 +7,10 @@
 # the countdown; the window is minimised. While minimised its title carries the digits,
 # "0:00:0N - CountDown 1", counting down; within 8 s of F3 the alarm maps the window again,
 # titled "CountDown".
-# A program the check needs that is not installed skips it (exit code 77; see needs.sh).
+# A program the check needs that is not installed skips it (exit code 77; see common.sh).
 set -uo pipefail
 nookery=$(realpath "$1")
-source "$(dirname "${BASH_SOURCE[0]}")/needs.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb openbox xdotool xwininfo xprop
 
 work=$(mktemp -d)
@@ -28,16 +28,6 @@ fail() {
   done
   exit 1
 }
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local limit=$1
-  shift
-  local end=$((SECONDS + limit))
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.05
-  done
-}
 
 mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
 chmod 700 "$work/runtime"
@@ -46,11 +36,7 @@ export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=
 export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 # openbox announces itself on the root window once it manages the screen.
 openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
