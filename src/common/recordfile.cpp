@@ -14,6 +14,12 @@
 
 namespace nookery {
 
+FileCalls &fileCalls()
+{
+    static FileCalls calls{::pwrite, ::fsync, ::fdatasync, ::rename};
+    return calls;
+}
+
 namespace {
 
 QString systemError(const QString &what, const QString &path)
@@ -25,7 +31,7 @@ QString systemError(const QString &what, const QString &path)
 bool writeAll(int fd, const char *data, qint64 size, qint64 offset)
 {
     while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(size), off_t(offset));
+        const ssize_t n = fileCalls().pwrite(fd, data, size_t(size), off_t(offset));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -148,7 +154,7 @@ void RecordFile::writeAt(qint64 offset, const QByteArray &bytes, bool sync)
         throw IoError(QStringLiteral("record file is not open"));
     if (!writeAll(m_fd, bytes.constData(), bytes.size(), offset))
         throw IoError(systemError(QStringLiteral("cannot write"), m_path));
-    if (sync && ::fdatasync(m_fd) != 0)
+    if (sync && fileCalls().fdatasync(m_fd) != 0)
         throw IoError(systemError(QStringLiteral("cannot flush"), m_path));
 }
 
@@ -189,7 +195,7 @@ void replaceFileAtomically(const QString &path, const QByteArray &bytes,
     if (fd < 0)
         throw IoError(systemError(QStringLiteral("cannot create"), temporary));
     const bool written = writeAll(fd, bytes.constData(), bytes.size(), 0) &&
-                         ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+                         ::fchmod(fd, mode) == 0 && fileCalls().fsync(fd) == 0;
     const int savedErrno = errno;
     ::close(fd);
     if (!written) {
@@ -198,7 +204,7 @@ void replaceFileAtomically(const QString &path, const QByteArray &bytes,
         ::unlink(tmpName.constData());
         throw IoError(message);
     }
-    if (::rename(tmpName.constData(), targetName.constData()) != 0) {
+    if (fileCalls().rename(tmpName.constData(), targetName.constData()) != 0) {
         const QString message = systemError(QStringLiteral("cannot replace"), path);
         ::unlink(tmpName.constData());
         throw IoError(message);
@@ -207,7 +213,7 @@ void replaceFileAtomically(const QString &path, const QByteArray &bytes,
     const int dir =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
-        ::fsync(dir);
+        fileCalls().fsync(dir);
         ::close(dir);
     }
 }

@@ -3,7 +3,20 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 namespace nookery {
+
+// The file-system calls behind every durable write, in one table so that a test can watch
+// their order or stop the process at one of them. The program itself never changes it.
+struct FileCalls
+{
+    ssize_t (*pwrite)(int fd, const void *data, size_t size, off_t offset);
+    int (*fsync)(int fd);
+    int (*fdatasync)(int fd);
+    int (*rename)(const char *from, const char *to);
+};
+FileCalls &fileCalls();
 
 // A file of fixed-length records without header, held open while its window is shown.
 // Records are counted from 0 here; callers that count from 1 subtract. Every failure throws

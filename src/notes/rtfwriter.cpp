@@ -2,11 +2,12 @@
 
 #include "notes/rtfmodel.h"
 
+#include "common/failure.h"
+#include "common/recordfile.h"
 #include "common/text1252.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -315,16 +316,15 @@ QByteArray writeRtf(const QTextDocument &document)
 RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document)
 {
     RtfWriteResult result;
-    QSaveFile file(path);
     const QByteArray bytes = writeRtf(document);
     result.bytes = bytes.size();
-    const bool created = !QFileInfo::exists(path);
-    // QSaveFile gives a new file the umask's mode; a note is nobody else's business.
-    if (!file.open(QIODevice::WriteOnly) ||
-        (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
+    // A note that is a link is saved where the link points, and the link stays.
+    const QFileInfo info(path);
+    try {
+        replaceFileAtomically(info.isSymLink() ? info.symLinkTarget() : path, bytes);
+    } catch (const IoError &e) {
         result.ok = false;
-        result.error = file.errorString();
+        result.error = QString::fromStdString(e.what());
     }
     return result;
 }

@@ -19,9 +19,9 @@ struct RtfWriteResult
     qsizetype bytes = 0; // what was written
 };
 
-// Writes the note through a temporary file that replaces `path` only once it is complete, so
-// a failed save leaves the old note in place. A new file is readable by the user only; a
-// replaced one keeps its mode.
+// Writes the note through a temporary file beside it ("Sticky1.rtf.tmp") that replaces `path`
+// only once it is complete and on disk, so a failed save or a crash leaves the old note in
+// place. A new file is readable by the user only; a replaced one keeps its mode.
 [[nodiscard]] RtfWriteResult writeRtfFile(const QString &path, const QTextDocument &document);
 
 } // namespace nookery

@@ -23,7 +23,7 @@ bool SystemTray::isAvailable() const
 void SystemTray::add(const QIcon &icon, const QString &tip)
 {
     if (!m_icon) {
-        m_icon = std::make_unique<QSystemTrayIcon>();
+        m_icon = std::make_unique<QSystemTrayIcon>(this);
         connect(m_icon.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
                     switch (reason) {

@@ -1,6 +1,8 @@
 // Replaces one file over and over with two alternating contents, printing a dot after each
-// replacement, until it is killed. tst_recordfile kills it at random moments.
+// replacement, until it is killed: by tst_recordfile at random moments, or by itself at the
+// step NOOKERY_KILL_AT names (see support/killstep.h).
 #include "common/recordfile.h"
+#include "support/killstep.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -13,6 +15,7 @@ int main(int argc, char *argv[])
     const QString target = QString::fromLocal8Bit(argv[1]);
     const QByteArray contents[2] = {QByteArray(std::atoi(argv[2]), 'a'),
                                     QByteArray(std::atoi(argv[3]), 'b')};
+    nookery::test::killAtStepFromEnvironment();
     for (unsigned i = 0;; ++i) {
         nookery::replaceFileAtomically(target, contents[i % 2]);
         std::fputc('.', stdout);

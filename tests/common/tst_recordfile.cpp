@@ -1,5 +1,6 @@
 #include "common/failure.h"
 #include "common/recordfile.h"
+#include "support/killstep.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,7 @@ private slots:
     void recordsReadAndWriteInPlace();
     void newFilesAreTheUsersOnly();
     void replacementKeepsModeOrLeavesTheOldFile();
+    void killedReplacementLeavesOldOrNewWhole_data();
     void killedReplacementLeavesOldOrNewWhole();
 
 private:
@@ -111,43 +113,56 @@ void tst_RecordFile::replacementKeepsModeOrLeavesTheOldFile()
     QVERIFY_THROWS_EXCEPTION(IoError, replaceFileAtomically(path("no/such/x"), "new"));
 }
 
+void tst_RecordFile::killedReplacementLeavesOldOrNewWhole_data()
+{
+    // The helper replaces the file with its old content, then with the new: the kill comes
+    // in the second replacement.
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("fresh");
+    QTest::newRow("written") << QStringLiteral("written:2") << false;
+    QTest::newRow("synced") << QStringLiteral("synced:2") << false;
+    QTest::newRow("renamed") << QStringLiteral("renamed:2") << true;
+    QTest::newRow("before the folder is synced") << QStringLiteral("folder:2") << true;
+    QTest::newRow("random moments") << QString() << false;
+}
+
 void tst_RecordFile::killedReplacementLeavesOldOrNewWhole()
 {
+    QFETCH(QString, step);
+    QFETCH(bool, fresh);
     const QString path = this->path("big.dat");
-    const int sizeA = 1 << 20;
-    const int sizeB = sizeA + 70;
-    writeFile(path, QByteArray(sizeA, 'a'));
+    const QByteArray a(1 << 20, 'a');
+    const QByteArray b(a.size() + 70, 'b');
     auto *random = QRandomGenerator::global();
-    int kills = 0;
     int landed = 0;
-    while (kills < 120) {
+    for (int round = step.isEmpty() ? test::killRounds(10) : 1; round > 0; --round) {
+        writeFile(path, a);
         QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("NOOKERY_KILL_AT"), step);
+        child.setProcessEnvironment(env);
         child.start(QStringLiteral(REPLACECHILD),
-                    {path, QString::number(sizeA), QString::number(sizeB)});
+                    {path, QString::number(a.size()), QString::number(b.size())});
         QVERIFY(child.waitForStarted());
-        // Kill after a random number of finished replacements, at a random point of the next.
-        const int wanted = int(random->bounded(3));
-        int seen = 0;
-        while (seen < wanted && child.waitForReadyRead(10000))
-            seen += int(child.readAllStandardOutput().size());
-        // Lets the child run on for a random while, up to a few replacements' worth.
-        volatile quint32 spin = random->bounded(30'000'000u);
-        while (spin > 0)
-            spin = spin - 1;
-        child.kill();
-        child.waitForFinished();
-        ++kills;
+        if (step.isEmpty()) {
+            // After a random number of finished replacements, at a random point of the next.
+            for (int wanted = int(random->bounded(3)), seen = 0;
+                 seen < wanted && child.waitForReadyRead(10000);)
+                seen += int(child.readAllStandardOutput().size());
+            QTest::qSleep(int(random->bounded(5)));
+            child.kill();
+        }
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         const QByteArray now = readAll(path);
-        const bool old = now == QByteArray(sizeA, 'a');
-        const bool fresh = now == QByteArray(sizeB, 'b');
-        QVERIFY2(
-            old || fresh,
-            qPrintable(QStringLiteral("torn after kill %1: %2 bytes").arg(kills).arg(now.size())));
-        landed += fresh ? 1 : 0;
-        // Start each round from the old content so both outcomes stay possible.
-        writeFile(path, QByteArray(sizeA, 'a'));
+        QVERIFY2(now == a || now == b,
+                 qPrintable(QStringLiteral("torn: %1 bytes").arg(now.size())));
+        if (!step.isEmpty())
+            QCOMPARE(now == b, fresh);
+        landed += now == b ? 1 : 0;
     }
-    qInfo("kills: %d, new content landed: %d", kills, landed);
+    if (step.isEmpty())
+        qInfo("new content landed %d times", landed);
 }
 
 QTEST_GUILESS_MAIN(tst_RecordFile)

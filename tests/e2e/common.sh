@@ -18,15 +18,42 @@ needs() {
   exit 77
 }
 
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
+# tenths: the clock in tenths of a second.
+tenths() {
+  local now=${EPOCHREALTIME/[.,]/}
+  echo $((now / 100000))
+}
+
+# wait_for TENTHS COMMAND...: polls until the command succeeds, for at most TENTHS tenths of
+# a second; the command is tried once more at the limit.
 wait_for() {
-  local limit=$1
+  local end=$(($(tenths) + $1))
   shift
-  local end=$((SECONDS + limit))
   until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $end ] || return 1
+    [ "$(tenths)" -lt $end ] || { "$@" >/dev/null 2>&1; return; }
     sleep 0.05
   done
+}
+
+# focus WINDOW: makes the window the one that takes keys, and waits until it is.
+focus() {
+  focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+  xdotool windowactivate "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
+  wait_for 50 focused "$1" || xdotool windowfocus --sync "$1" >/dev/null 2>&1
+  wait_for 50 focused "$1"
+}
+
+# suite_windows: how many windows of the suite are mapped (its menus count as windows).
+suite_windows() { xdotool search --onlyvisible --classname nookery 2>/dev/null | wc -l; }
+
+# opens_menu_by_key KEYS...: the keys, sent to the focused window, map one more window of the
+# suite: the menu they open.
+opens_menu_by_key() {
+  local before
+  before=$(suite_windows)
+  xdotool key "$@"
+  more_windows() { [ "$(suite_windows)" -gt "$1" ]; }
+  wait_for 50 more_windows "$before"
 }
 
 # start_xvfb: a private X server on a free display, logged to $work/xvfb.log, its pid added
@@ -35,6 +62,6 @@ start_xvfb() {
   exec 3>"$work/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   pids+=($!)
-  wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+  wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
 }

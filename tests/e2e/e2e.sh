@@ -6,17 +6,19 @@
 # tray:     a real XEmbed tray host; the icon is embedded, no window is mapped, a right and a
 #           left click on the icon each open the menu, "Conversion Tables" chosen from the
 #           right-click menu opens its window, SIGTERM ends the suite with exit code 0.
-# latetray: the tray host starts 2 s after the suite; the strip stands in until then, then
+# latetray: the tray host starts after the suite; the strip stands in until then, then
 #           the icon is embedded, the strip unmapped, and the icon opens the menu.
 # sni:      a StatusNotifierItem host on a private session bus; one item is registered, a
 #           left click opens the suite's menu, a right click the host's rendering of the same
-#           menu (the visibility options applied), from which "Conversion Tables" opens.
+#           menu (the visibility options applied: Calendar hidden), in which "Conversion
+#           Tables" opens its window.
 # exitkey:  F12 in the strip window ends the suite with exit code 0.
 # help:     F1 in the strip window maps the help viewer on the contents; F1 on a highlighted
 #           menu entry shows that entry's topic; "About" maps the about box, and its icon the
 #           upgrade dialog.
 # options:  F11 in the strip window maps "Nookery Options"; Ctrl+Tab, Alt+R, Alt+S store
-#           Calendar Menu=checked and close the dialog; SIGTERM ends the suite with exit code 0.
+#           Calendar Menu=checked, close the dialog and take Calendar's button off the strip
+#           (its tile's colour is gone from the window); SIGTERM ends the suite with exit code 0.
 # notes:    F9 maps "Sticky Notes - 1"; typed text is in Sticky1.rtf after SIGTERM, which ends
 #           the suite with exit code 0 within a second.
 # notesfont: the same with the notes window's font dialog open.
@@ -25,6 +27,7 @@ set -uo pipefail
 case_name=$1
 nookery=$(realpath "$2")
 trayowner=$(realpath "$3")
+colourcount=$(dirname "$trayowner")/colourcount
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb xdotool xwininfo
 case $case_name in
@@ -65,7 +68,7 @@ start_xvfb
 start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 200 --height 32 >"$work/trayer.log" 2>&1 &
   pids+=($!)
-  wait_for 10 "$trayowner" || fail "trayer never owned the tray selection: $(cat "$work/trayer.log")"
+  wait_for 100 "$trayowner" || fail "trayer never owned the tray selection: $(cat "$work/trayer.log")"
 }
 [ "$case_name" = tray ] && start_trayer
 
@@ -79,7 +82,7 @@ if [ "$case_name" = sni ]; then
   pids+=($!)
   gtk-sni-tray-standalone --bottom >"$work/host.log" 2>&1 &
   pids+=($!)
-  wait_for 15 host_registered || fail "no StatusNotifierItem host registered"
+  wait_for 150 host_registered || fail "no StatusNotifierItem host registered"
 fi
 
 settings="$work/config/Quillane Software/Nookery.ini"
@@ -109,17 +112,17 @@ has_strip() { [ -n "$(top_level_strips)" ]; }
 
 # Mapped windows of a class: the icon, the strip and the menus of the suite ("nookery").
 mapped() { xdotool search --onlyvisible --classname "$1" 2>/dev/null | wc -l; }
-# opens_menu CLASS BUTTON X Y [SECONDS]: a click there maps one more window of that class
+# opens_menu CLASS BUTTON X Y [TENTHS]: a click there maps one more window of that class
 # (the menu) within the time (5 s); Escape unmaps it again.
 opens_menu() {
   local before
   before=$(mapped "$1")
   xdotool mousemove "$3" "$4" click "$2"
   more() { [ "$(mapped "$1")" -gt "$before" ]; }
-  wait_for "${5:-5}" more "$1" || return 1
+  wait_for "${5:-50}" more "$1" || return 1
   xdotool key Escape
   back() { [ "$(mapped "$1")" -eq "$before" ]; }
-  wait_for 5 back "$1"
+  wait_for 50 back "$1"
 }
 # center WINDOW: the middle of a window, in screen coordinates.
 center() {
@@ -134,20 +137,19 @@ tray_icon() {
 }
 embedded() { [ -n "$(tray_icon)" ]; }
 
-# ends_cleanly SIGNAL|KEY: the suite must be gone within one second with exit code 0.
+# ends_cleanly: after a signal or a key, the suite must be gone within one second with exit
+# code 0. An ended child stays a zombie until it is waited for.
 ends_cleanly() {
-  ( sleep 1; kill -KILL "$suite" 2>/dev/null ) &
-  local watchdog=$!
+  ended() { [ ! -e "/proc/$suite" ] || [ "$(awk '{print $3}' "/proc/$suite/stat")" = Z ]; }
+  wait_for 10 ended || kill -KILL "$suite" 2>/dev/null
   wait "$suite"
   local rc=$?
-  kill "$watchdog" 2>/dev/null
-  wait "$watchdog" 2>/dev/null
   [ $rc -eq 0 ] || fail "exit code $rc (137 means it did not end within one second)"
 }
 
 case $case_name in
 strip)
-  wait_for 15 has_strip || fail "the strip window was never mapped"
+  wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
   info=$(xwininfo -id "$w")
   grep -q 'Absolute upper-left X:  0$' <<<"$info" || fail "strip not at the left edge: $info"
@@ -155,33 +157,35 @@ strip)
   # The strip is mapped before the menu keys are written.
   has_line() { grep -qxF "$1" "$settings"; }
   for line in "Path=$work/start" 'Version=7.0' 'Run%20From%20Tray=checked' 'Startup%20Menu=unchecked'; do
-    wait_for 5 has_line "$line" || fail "settings file lacks $line"
+    wait_for 50 has_line "$line" || fail "settings file lacks $line"
   done
   [ "$(grep -c '^Menu=unchecked$' "$settings")" -eq 5 ] || fail "the five Menu keys are not seeded"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 tray)
-  wait_for 15 embedded || fail "the tray icon was not embedded: $(xwininfo -root -tree)"
+  wait_for 150 embedded || fail "the tray icon was not embedded: $(xwininfo -root -tree)"
   has_strip && fail "a window is mapped in tray mode"
   read -r x y < <(center "$(tray_icon)")
   opens_menu nookery 3 "$x" "$y" || fail "a right click on the icon did not open the menu"
   opens_menu nookery 1 "$x" "$y" || fail "a left click on the icon did not open the menu"
   has_strip && fail "a click mapped the strip window"
+  before=$(suite_windows)
   xdotool mousemove "$x" "$y" click 3
-  sleep 0.3
-  xdotool key Down Down Down Return
-  wait_for 5 converts || fail "Conversion Tables from the right-click menu did not open its window"
+  more_windows() { [ "$(suite_windows)" -gt "$before" ]; }
+  wait_for 50 more_windows || fail "a right click on the icon did not open the menu"
+  # The entry's own key, F6, chooses it in the open menu.
+  xdotool key F6
+  wait_for 50 converts || fail "Conversion Tables from the right-click menu did not open its window"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 latetray)
-  wait_for 15 has_strip || fail "the strip window was never mapped without a tray"
-  sleep 2
+  wait_for 150 has_strip || fail "the strip window was never mapped without a tray"
   start_trayer
-  wait_for 10 embedded || fail "the icon did not move into the tray that started late"
+  wait_for 100 embedded || fail "the icon did not move into the tray that started late"
   gone() { ! has_strip; }
-  wait_for 10 gone || fail "the strip window stayed mapped with the icon in the tray"
+  wait_for 100 gone || fail "the strip window stayed mapped with the icon in the tray"
   read -r x y < <(center "$(tray_icon)")
   opens_menu nookery 1 "$x" "$y" || fail "a click on the late icon did not open the menu"
   kill -TERM "$suite"
@@ -190,7 +194,7 @@ latetray)
 sni)
   items() { watcher RegisteredStatusNotifierItems | grep -c '^ *string '; }
   one_item() { [ "$(items)" -eq 1 ]; }
-  wait_for 15 one_item || fail "the watcher holds $(items) items, not one"
+  wait_for 150 one_item || fail "the watcher holds $(items) items, not one"
   has_strip && fail "a window is mapped in tray mode"
   # The host's bar, with the one icon at its left end.
   bar=$(xdotool search --onlyvisible --classname gtk-sni-tray-standalone | while read -r w; do
@@ -210,85 +214,93 @@ sni)
     com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label,visible)
   [[ $layout == *'"Conversion Tables"'* ]] || fail "the exported menu lacks the suite's entries: $layout"
   has_strip && fail "a click mapped the strip window"
-  xdotool mousemove "$x" "$y" click 3
-  sleep 0.5
-  # CountDown Timers, then Conversion Tables: Calendar is hidden.
-  xdotool key Down Down Return
-  wait_for 5 converts || fail "Conversion Tables from the right-click menu did not open its window"
+  # The host's menu is the exported one: Calendar is there, hidden; Conversion Tables,
+  # chosen there by its id, opens its window.
+  id_of() { awk -v label="\"$1\"" '/int32 /{id=$2} index($0, label){print id; exit}' <<<"$layout"; }
+  calendar=$(id_of Calendar)
+  [ -n "$calendar" ] || fail "the exported menu lacks Calendar: $layout"
+  awk -v id="$calendar" '/int32 /{on=($2==id)} on && /boolean false/{f=1} END{exit !f}' <<<"$layout" ||
+    fail "Calendar is not hidden in the exported menu: $layout"
+  dbus-send --session --dest="${service%%/*}" /MenuBar com.canonical.dbusmenu.Event \
+    int32:"$(id_of 'Conversion Tables')" string:clicked variant:int32:0 uint32:0
+  wait_for 50 converts || fail "Conversion Tables from the right-click menu did not open its window"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 exitkey)
-  wait_for 15 has_strip || fail "the strip window was never mapped"
+  wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F12
   ends_cleanly
   ;;
 help)
-  wait_for 15 has_strip || fail "the strip window was never mapped"
+  wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  focus "$w" || fail "the strip window never took the focus"
   mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
   # The menu opened from the keyboard highlights its first entry, "CountDown Timers": F1
   # shows that entry's topic, not the one of the menu's own F1 entry, "Help".
-  xdotool key --window "$w" alt+f
-  sleep 0.3
+  opens_menu_by_key alt+f || fail "Alt+F did not open the menu"
   xdotool key F1
-  wait_for 10 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  wait_for 100 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
+  focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F1
-  wait_for 10 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
-  xdotool key --window "$w" alt+f
-  sleep 0.3
-  # Nine entries down from the first: "About".
-  xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Return
-  wait_for 10 mapped '^About Nookery$' || fail "About did not map the about box"
+  wait_for 100 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
+  focus "$w" || fail "the strip window never took the focus"
+  opens_menu_by_key alt+f || fail "Alt+F did not open the menu"
+  # "About" has neither accelerator nor key: it is the entry above the last, "Exit".
+  xdotool key End Up Return
+  wait_for 100 mapped '^About Nookery$' || fail "About did not map the about box"
   about=$(xdotool search --onlyvisible --name '^About Nookery$' | head -n1)
   read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
   xdotool mousemove "$x" "$y" click 1
-  wait_for 10 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
+  wait_for 100 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 options)
-  wait_for 15 has_strip || fail "the strip window was never mapped"
+  wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  # The tools' tiles in the strip: Calendar's goes once it is hidden, Conversion Tables' stays.
+  tile_shown() { [ "$("$colourcount" "$w" "$1")" -gt 20 ]; }
+  tile_gone() { [ "$("$colourcount" "$w" "$1")" -eq 0 ]; }
+  wait_for 50 tile_shown 1565c0 || fail "the strip shows no Calendar button"
+  focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F11
   options_window() { xdotool search --onlyvisible --name '^Nookery Options$' 2>/dev/null | head -n1; }
   has_options() { [ -n "$(options_window)" ]; }
-  wait_for 10 has_options || fail "F11 did not map the options dialog"
+  wait_for 100 has_options || fail "F11 did not map the options dialog"
   o=$(options_window)
-  xdotool windowactivate --sync "$o" >/dev/null 2>&1 || xdotool windowfocus --sync "$o"
+  focus "$o" || fail "the options dialog never took the focus"
   xdotool key --window "$o" ctrl+Tab alt+r alt+s
   calendar_hidden() {
     awk '/^\[/{s=$0} s=="[Calendar]" && $0=="Menu=checked"{f=1} END{exit !f}' "$settings"
   }
-  wait_for 10 calendar_hidden || fail "the settings file lacks Calendar Menu=checked: $(cat "$settings")"
+  wait_for 100 calendar_hidden || fail "the settings file lacks Calendar Menu=checked: $(cat "$settings")"
   no_options() { ! has_options; }
-  wait_for 5 no_options || fail "the options dialog stayed open after saving"
+  wait_for 50 no_options || fail "the options dialog stayed open after saving"
+  wait_for 50 tile_gone 1565c0 || fail "the strip still shows the Calendar button"
+  tile_shown 00838f || fail "the strip lost the Conversion Tables button too"
   kill -TERM "$suite"
   ends_cleanly
   ;;
 notes | notesfont)
-  wait_for 15 has_strip || fail "the strip window was never mapped"
+  wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
-  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F9
   notes_window() { xdotool search --onlyvisible --name '^Sticky Notes - 1$' 2>/dev/null | head -n1; }
   has_notes() { [ -n "$(notes_window)" ]; }
-  wait_for 10 has_notes || fail "F9 did not map the sticky notes window"
+  wait_for 100 has_notes || fail "F9 did not map the sticky notes window"
   n=$(notes_window)
-  xdotool windowactivate --sync "$n" >/dev/null 2>&1 || xdotool windowfocus --sync "$n"
-  sleep 0.3
+  focus "$n" || fail "the notes window never took the focus"
   xdotool type --delay 20 "typed by xdotool"
   if [ "$case_name" = notesfont ]; then
     xdotool key ctrl+t
     font_dialog() { xdotool search --onlyvisible --name '^Select Font$' 2>/dev/null | head -n1; }
     has_font_dialog() { [ -n "$(font_dialog)" ]; }
-    wait_for 10 has_font_dialog || fail "Ctrl+T did not open the font dialog"
+    wait_for 100 has_font_dialog || fail "Ctrl+T did not open the font dialog"
   fi
   kill -TERM "$suite"
   ends_cleanly

@@ -42,7 +42,7 @@ start_xvfb
 openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 10 wm_running || fail "openbox did not start"
+wait_for 100 wm_running || fail "openbox did not start"
 
 printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[CountDown]\nCountDown%%201%%20Minutes=0\nCountDown%%201%%20Seconds=5\n' \
   >"$work/config/Quillane Software/Nookery.ini"
@@ -54,24 +54,22 @@ pids+=($suite)
 # The first mapped window with exactly this title.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
-focus() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-}
 viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
-wait_for 15 has_window Nookery || fail "the strip window was never mapped"
+wait_for 150 has_window Nookery || fail "the strip window was never mapped"
 strip=$(window_named Nookery)
-focus "$strip"
+focus "$strip" || fail "the strip window never took the focus"
 xdotool key --window "$strip" F2
-wait_for 10 has_window CountDown || fail "F2 in the strip did not map CountDown"
+wait_for 100 has_window CountDown || fail "F2 in the strip did not map CountDown"
 w=$(window_named CountDown)
-focus "$w"
-sleep 0.3
-# File menu: Start, Clear, Save, Retrieve (Acknowledge is hidden outside an alarm).
-xdotool key alt+f
-sleep 0.3
-xdotool key --delay 50 Down Down Down Return
-sleep 0.3
+focus "$w" || fail "CountDown never took the focus"
+# File menu: Start, Clear, Save, Retrieve (Acknowledge is hidden outside an alarm). Retrieve
+# has neither accelerator nor key: it is the fourth entry.
+opens_menu_by_key alt+f || fail "Alt+F did not open CountDown's menu"
+with_menu=$(suite_windows)
+xdotool key Down Down Down Return
+closed() { [ "$(suite_windows)" -lt "$with_menu" ]; }
+wait_for 50 closed || fail "the menu stayed open"
 xdotool key F3
 ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 started=$(ms)
@@ -80,8 +78,8 @@ started=$(ms)
 not_viewable() { ! viewable "$w"; }
 minimised=no
 for attempt in 1 2 3; do
-  xdotool windowminimize --sync "$w" >/dev/null 2>&1
-  if wait_for 1 not_viewable; then minimised=yes; break; fi
+  xdotool windowminimize "$w" >/dev/null 2>&1
+  if wait_for 10 not_viewable; then minimised=yes; break; fi
 done
 [ $minimised = yes ] || fail "openbox did not minimise CountDown"
 
@@ -106,7 +104,7 @@ sorted=$(printf '%s\n' "${minimised_titles[@]}" | sort -r)
 [ "$sorted" = "$(printf '%s\n' "${minimised_titles[@]}")" ] ||
   fail "the title did not count down: ${minimised_titles[*]}"
 title_is_plain() { [ "$(xdotool getwindowname "$w")" = CountDown ]; }
-wait_for 2 title_is_plain || fail "the restored window is titled \"$(xdotool getwindowname "$w")\""
+wait_for 20 title_is_plain || fail "the restored window is titled \"$(xdotool getwindowname "$w")\""
 
 echo "titles: ${minimised_titles[*]}; alarm after $(($(ms) - started)) ms"
 kill -TERM "$suite"

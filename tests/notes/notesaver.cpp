@@ -1,7 +1,8 @@
 // Saves two versions of note 1 in turn through the notes window's Save, for ever, so that a
 // test can kill it at any moment. notesaver FOLDER: the versions are FOLDER/a.rtf and the
 // same with an "X" typed at its start; prints "saved" after each save. The edit between saves
-// is small, so most of the time goes to saving.
+// is small, so most of the time goes to saving. NOOKERY_KILL_AT stops it at a step of a save
+// (see support/killstep.h).
 
 #include "notes/rtfreader.h"
 #include "notes/stickynotes.h"
@@ -9,6 +10,7 @@
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"
+#include "support/killstep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +36,7 @@ int main(int argc, char **argv)
     auto *editor = window.findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
     auto *save = window.findChild<QAction *>(QStringLiteral("menusavenow"));
     (void)readRtfFile(folder.filePath(QStringLiteral("a.rtf")), editor->document());
+    test::killAtStepFromEnvironment();
     for (bool x = true;; x = !x) {
         QTextCursor start(editor->document());
         if (x)

@@ -1,7 +1,9 @@
 // Compacts and saves reminder.dat in a loop until it is killed, printing one dot per
-// finished operation, so a test can kill it at any moment and look at what is left.
+// finished operation, so a test can kill it at any moment and look at what is left;
+// NOOKERY_KILL_AT stops it at a step of a write (see support/killstep.h).
 #include "common/failure.h"
 #include "reminders/reminderfile.h"
+#include "support/killstep.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -20,6 +22,7 @@ int main(int argc, char **argv)
         file.Open(DatePatterns::fromSetting(QString()));
         if (!file.isWritable())
             return 3;
+        test::killAtStepFromEnvironment();
         for (int i = 0;; ++i) {
             const int n = 1 + int(random.bounded(quint32(file.Count())));
             switch (random.bounded(4)) {

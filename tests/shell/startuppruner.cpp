@@ -1,8 +1,10 @@
 // Prunes a start-up log on cue, for the test that kills it part way:
 //   startuppruner LOG [STEP]
 // opens LOG, says "ready", waits for a line on its input, prunes, says "done <microseconds>".
-// With STEP it kills itself (SIGKILL) when pruning reaches that step.
+// With STEP it kills itself (SIGKILL) when pruning reaches that step; NOOKERY_KILL_AT stops it
+// at a step of the file's replacement (see support/killstep.h).
 #include "shell/startuplog.h"
+#include "support/killstep.h"
 
 #include <QElapsedTimer>
 
@@ -18,6 +20,7 @@ int main(int argc, char *argv[])
     const char *stopAt = argc > 2 ? argv[2] : nullptr;
     nookery::StartupLog log(QString::fromLocal8Bit(argv[1]));
     log.open();
+    nookery::test::killAtStepFromEnvironment();
     log.stepHook = [stopAt](const char *step) {
         if (stopAt && std::strcmp(step, stopAt) == 0)
             ::kill(::getpid(), SIGKILL);

@@ -1,3 +1,5 @@
+#include "support/killstep.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -58,9 +60,16 @@ tst_StartupKill::Outcome tst_StartupKill::outcome() const
 
 bool tst_StartupKill::startPruning(QProcess &pruner, const QString &step)
 {
+    // The prune's own steps are the helper's argument; those of the file's replacement, the
+    // environment's.
+    static const QStringList fileSteps{u"written"_qs, u"synced"_qs, u"renamed"_qs, u"folder"_qs};
     QStringList args{logPath};
-    if (!step.isEmpty())
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (fileSteps.contains(step))
+        env.insert(QStringLiteral("NOOKERY_KILL_AT"), step);
+    else if (!step.isEmpty())
         args << step;
+    pruner.setProcessEnvironment(env);
     pruner.start(QStringLiteral(PRUNER), args);
     if (!pruner.waitForStarted() || !pruner.waitForReadyRead() || pruner.readLine() != "ready\n")
         return false;
@@ -74,6 +83,10 @@ void tst_StartupKill::killedAtEachStep_data()
     QTest::addColumn<bool>("replaced");
     QTest::newRow("read") << "read" << false;
     QTest::newRow("closed") << "closed" << false;
+    QTest::newRow("written") << "written" << false;
+    QTest::newRow("synced") << "synced" << false;
+    QTest::newRow("renamed") << "renamed" << true;
+    QTest::newRow("before the folder is synced") << "folder" << true;
     QTest::newRow("replaced") << "replaced" << true;
     QTest::newRow("reopened") << "reopened" << true;
 }
@@ -106,7 +119,7 @@ void tst_StartupKill::killedAtRandomMoments()
     }
     int olds = 0;
     int news = 0;
-    for (int i = 0; i < 200; ++i) {
+    for (int i = nookery::test::killRounds(20); i > 0; --i) {
         writeOld();
         QProcess pruner;
         QVERIFY(startPruning(pruner));
