@@ -35,25 +35,51 @@ wait_for() {
   done
 }
 
-# focus WINDOW: makes the window the one that takes keys, and waits until it is.
+# focus WINDOW: makes the window the one that takes keys, asking again until it is (a window
+# the suite has just shown may take the focus back once).
 focus() {
-  focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
-  xdotool windowactivate "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
-  wait_for 50 focused "$1" || xdotool windowfocus --sync "$1" >/dev/null 2>&1
-  wait_for 50 focused "$1"
+  takes_focus() {
+    xdotool windowactivate "$1" >/dev/null 2>&1 || xdotool windowfocus "$1" >/dev/null 2>&1
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+  }
+  wait_for 50 takes_focus "$1" || { echo "focus on $(xdotool getwindowfocus 2>&1), not $1"; return 1; }
 }
 
 # suite_windows: how many windows of the suite are mapped (its menus count as windows).
 suite_windows() { xdotool search --onlyvisible --classname nookery 2>/dev/null | wc -l; }
 
-# opens_menu_by_key KEYS...: the keys, sent to the focused window, map one more window of the
-# suite: the menu they open.
+# menu_open: a menu of the suite is mapped (a window of its own, above the others).
+menu_open() {
+  local w
+  for w in $(xdotool search --onlyvisible --classname nookery 2>/dev/null); do
+    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+  done
+  return 1
+}
+
+# opens_menu_by_key [--window WINDOW] KEYS...: the keys, sent to the focused window (or to
+# that one, focused first), map one more window of the suite: the menu they open. A window
+# the suite has just shown may take the focus back, so the keys are sent again if no menu
+# came.
 opens_menu_by_key() {
-  local before
-  before=$(suite_windows)
-  xdotool key "$@"
-  more_windows() { [ "$(suite_windows)" -gt "$1" ]; }
-  wait_for 50 more_windows "$before"
+  local window=
+  if [ "$1" = --window ]; then
+    window=$2
+    shift 2
+  fi
+  local attempt
+  no_menu() { ! menu_open; }
+  wait_for 30 no_menu || return 1
+  for attempt in 1 2 3; do
+    if [ -n "$window" ]; then
+      focus "$window" >/dev/null
+      xdotool key --window "$window" "$@"
+    else
+      xdotool key "$@"
+    fi
+    wait_for 30 menu_open && return 0
+  done
+  return 1
 }
 
 # start_xvfb: a private X server on a free display, logged to $work/xvfb.log, its pid added

@@ -174,8 +174,9 @@ tray)
   xdotool mousemove "$x" "$y" click 3
   more_windows() { [ "$(suite_windows)" -gt "$before" ]; }
   wait_for 50 more_windows || fail "a right click on the icon did not open the menu"
-  # The entry's own key, F6, chooses it in the open menu.
-  xdotool key F6
+  # The entry has no accelerator, and its key F6 belongs to the hidden strip window: it is
+  # the third entry, after "CountDown Timers" and "Calendar".
+  xdotool key Down Down Down Return
   wait_for 50 converts || fail "Conversion Tables from the right-click menu did not open its window"
   kill -TERM "$suite"
   ends_cleanly
@@ -221,8 +222,8 @@ sni)
   [ -n "$calendar" ] || fail "the exported menu lacks Calendar: $layout"
   awk -v id="$calendar" '/int32 /{on=($2==id)} on && /boolean false/{f=1} END{exit !f}' <<<"$layout" ||
     fail "Calendar is not hidden in the exported menu: $layout"
-  dbus-send --session --dest="${service%%/*}" /MenuBar com.canonical.dbusmenu.Event \
-    int32:"$(id_of 'Conversion Tables')" string:clicked variant:int32:0 uint32:0
+  dbus-send --session --print-reply=literal --dest="${service%%/*}" /MenuBar com.canonical.dbusmenu.Event \
+    int32:"$(id_of 'Conversion Tables')" string:clicked variant:int32:0 uint32:0 >/dev/null
   wait_for 50 converts || fail "Conversion Tables from the right-click menu did not open its window"
   kill -TERM "$suite"
   ends_cleanly
@@ -241,16 +242,19 @@ help)
   mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
   # The menu opened from the keyboard highlights its first entry, "CountDown Timers": F1
   # shows that entry's topic, not the one of the menu's own F1 entry, "Help".
-  opens_menu_by_key alt+f || fail "Alt+F did not open the menu"
+  opens_menu_by_key --window "$w" alt+f || fail "Alt+F did not open the menu for F1"
   xdotool key F1
   wait_for 100 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
   focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F1
   wait_for 100 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
+  # The viewer takes the focus once it is drawn; out of the way, it cannot take the keys.
+  xdotool search --onlyvisible --name '^Nookery Help' windowunmap --sync %@
   focus "$w" || fail "the strip window never took the focus"
-  opens_menu_by_key alt+f || fail "Alt+F did not open the menu"
-  # "About" has neither accelerator nor key: it is the entry above the last, "Exit".
-  xdotool key End Up Return
+  opens_menu_by_key --window "$w" alt+f || fail "Alt+F did not open the menu"
+  # "About" has neither accelerator nor key: Up from the first entry wraps to the last,
+  # "Exit", and once more reaches it.
+  xdotool key --delay 100 Up Up Return
   wait_for 100 mapped '^About Nookery$' || fail "About did not map the about box"
   about=$(xdotool search --onlyvisible --name '^About Nookery$' | head -n1)
   read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
