@@ -68,7 +68,7 @@ start_xvfb
 start_trayer() {
   trayer --edge top --align right --widthtype pixel --width 200 --height 32 >"$work/trayer.log" 2>&1 &
   pids+=($!)
-  wait_for 100 "$trayowner" || fail "trayer never owned the tray selection: $(cat "$work/trayer.log")"
+  wait_for 200 "$trayowner" || fail "trayer never owned the tray selection: $(cat "$work/trayer.log")"
 }
 [ "$case_name" = tray ] && start_trayer
 
@@ -113,13 +113,13 @@ has_strip() { [ -n "$(top_level_strips)" ]; }
 # Mapped windows of a class: the icon, the strip and the menus of the suite ("nookery").
 mapped() { xdotool search --onlyvisible --classname "$1" 2>/dev/null | wc -l; }
 # opens_menu CLASS BUTTON X Y [TENTHS]: a click there maps one more window of that class
-# (the menu) within the time (5 s); Escape unmaps it again.
+# (the menu) within the time (10 s); Escape unmaps it again.
 opens_menu() {
   local before
   before=$(mapped "$1")
   xdotool mousemove "$3" "$4" click "$2"
   more() { [ "$(mapped "$1")" -gt "$before" ]; }
-  wait_for "${5:-50}" more "$1" || return 1
+  wait_for "${5:-100}" more "$1" || return 1
   xdotool key Escape
   back() { [ "$(mapped "$1")" -eq "$before" ]; }
   wait_for 50 back "$1"
@@ -206,7 +206,7 @@ sni)
   y=$((y + h / 2))
   # The host draws the icon a moment after the item registers: click until it answers.
   for attempt in $(seq 10); do
-    opens_menu nookery 1 "$x" "$y" 1 && break
+    opens_menu nookery 1 "$x" "$y" 10 && break
     [ "$attempt" -lt 10 ] || fail "a left click on the icon did not open the suite's menu"
   done
   opens_menu gtk-sni-tray-standalone 3 "$x" "$y" || fail "a right click on the icon showed no menu"
