@@ -32,7 +32,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb xdotool xwininfo
 case $case_name in
 tray | latetray) needs trayer ;;
-sni) needs dbus-run-session dbus-send status-notifier-watcher gtk-sni-tray-standalone ;;
+sni) needs dbus-run-session dbus-send status-notifier-watcher gtk-sni-tray-standalone xprop ;;
 esac
 # The StatusNotifierItem host and the suite meet on a session bus of their own.
 if [ "$case_name" = sni ] && [ -z "${NOOKERY_E2E_BUS:-}" ]; then
@@ -205,11 +205,29 @@ sni)
   x=$((x + h / 2))
   y=$((y + h / 2))
   # The host draws the icon a moment after the item registers: click until it answers.
+  no_menu() { ! menu_open; }
   for attempt in $(seq 10); do
-    opens_menu nookery 1 "$x" "$y" 10 && break
+    opens_menu nookery 1 "$x" "$y" 30 && break
     [ "$attempt" -lt 10 ] || fail "a left click on the icon did not open the suite's menu"
+    wait_for 50 no_menu || xdotool key Escape
   done
-  opens_menu gtk-sni-tray-standalone 3 "$x" "$y" || fail "a right click on the icon showed no menu"
+  wait_for 50 no_menu || fail "the suite's menu stayed open"
+  # The host's own menu (not its tool tip). A click the suite answered late may have left
+  # one open, so it is closed first.
+  host_menu() {
+    local w
+    for w in $(xdotool search --onlyvisible --classname gtk-sni-tray-standalone 2>/dev/null); do
+      xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q 'MENU' && return 0
+    done
+    return 1
+  }
+  no_host_menu() { ! host_menu; }
+  no_host_menu || xdotool key Escape
+  wait_for 50 no_host_menu || fail "the host's menu stayed open"
+  xdotool mousemove "$x" "$y" click 3
+  wait_for 100 host_menu || fail "a right click on the icon showed no menu"
+  xdotool key Escape
+  wait_for 50 no_host_menu || fail "the host's menu stayed open"
   service=$(watcher RegisteredStatusNotifierItems | awk -F'"' '/^ *string /{print $2; exit}')
   layout=$(dbus-send --session --print-reply --dest="${service%%/*}" /MenuBar \
     com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label,visible)
