@@ -58,9 +58,8 @@ menu_open() {
 }
 
 # opens_menu_by_key [--window WINDOW] KEYS...: the keys, sent to the focused window (or to
-# that one, focused first), map one more window of the suite: the menu they open. A window
-# the suite has just shown may take the focus back, so the keys are sent again if no menu
-# came.
+# that one, focused first), open a menu of the suite. A window the suite has just shown may
+# take the focus back, so the keys are sent again if no menu came.
 opens_menu_by_key() {
   local window=
   if [ "$1" = --window ]; then

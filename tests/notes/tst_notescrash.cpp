@@ -58,7 +58,7 @@ private:
 
 void TestNotesCrash::initTestCase()
 {
-    a = note(QStringLiteral("alpha"), 200 * 1000);
+    a = note(QStringLiteral("alpha"), 50 * 1000);
     // The other version, made as the saver makes it.
     QTextDocument edited;
     edited.setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
