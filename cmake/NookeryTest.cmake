@@ -1,17 +1,17 @@
 # Every test has a time limit of its own, far below CTest's 300 s, so a hang fails that test
 # quickly. A unit test takes a few seconds, at most 30 on a busy machine; the limit leaves
 # room for a busier one. The sanitizer build runs slower.
-set(NOOKERY_TEST_TIMEOUT 60 CACHE STRING "Time limit of a unit test, in seconds")
+set(nookery_default_timeout 60)
 if(NOOKERY_SANITIZE)
   set(nookery_timeout_factor 2)
 else()
   set(nookery_timeout_factor 1)
 endif()
 
-# nookery_test_timeout(<test> [<seconds>]): sets the test's limit (NOOKERY_TEST_TIMEOUT when
-# left out), scaled for the sanitizer build.
+# nookery_test_timeout(<test> [<seconds>]): sets the test's limit (60 s when left out),
+# scaled for the sanitizer build.
 function(nookery_test_timeout test)
-  set(seconds ${NOOKERY_TEST_TIMEOUT})
+  set(seconds ${nookery_default_timeout})
   if(ARGC GREATER 1)
     set(seconds ${ARGV1})
   endif()
@@ -22,7 +22,7 @@ endfunction()
 # nookery_add_test_run(<test> COMMAND <executable> [<args>...] [LABELS <labels>...]
 #                      [ENVIRONMENT <VAR=value>...] [TIMEOUT <seconds>])
 # One run of a test executable: offscreen, with a pinned locale and time zone that
-# ENVIRONMENT may override (a later VAR= wins), labelled `unit` unless LABELS says otherwise.
+# ENVIRONMENT may override, labelled `unit` unless LABELS says otherwise.
 function(nookery_add_test_run test)
   cmake_parse_arguments(T "" "TIMEOUT" "COMMAND;LABELS;ENVIRONMENT" ${ARGN})
   add_test(NAME ${test} COMMAND ${T_COMMAND})
@@ -31,7 +31,12 @@ function(nookery_add_test_run test)
     set(labels ${T_LABELS})
   endif()
   set(environment QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US
-    TZ=UTC QT_LOGGING_RULES=qt.qpa.*=false ${T_ENVIRONMENT})
+    TZ=UTC QT_LOGGING_RULES=qt.qpa.*=false)
+  foreach(setting ${T_ENVIRONMENT})
+    string(REGEX REPLACE "=.*" "" variable "${setting}")
+    list(FILTER environment EXCLUDE REGEX "^${variable}=")
+  endforeach()
+  list(APPEND environment ${T_ENVIRONMENT})
   set_tests_properties(${test} PROPERTIES LABELS "${labels}" ENVIRONMENT "${environment}")
   nookery_test_timeout(${test} ${T_TIMEOUT})
 endfunction()
