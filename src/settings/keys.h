@@ -56,11 +56,12 @@ inline constexpr QStringView DayFirst = u"dd/mm";
 inline constexpr QStringView MonthFirst = u"mm/dd";
 
 // Whether a switch's stored text is on, as the key's encoding spells "on": "checked" for a
-// Flag, "yes" for YesNo, "1" for Digit. An empty text is the key's fallback, if it has one.
+// Flag, "yes" for YesNo, "1" for Digit. An empty text reads as a Fallback key's fallback (a
+// seeded key is seeded by SettingsStore::read, not here).
 inline bool isOn(const Key &key, const QString &stored)
 {
     const QString &v =
-        stored.isEmpty() && key.whenEmpty != WhenEmpty::Nothing ? key.fallback.toString() : stored;
+        stored.isEmpty() && key.whenEmpty == WhenEmpty::Fallback ? key.fallback.toString() : stored;
     switch (key.encoding) {
     case Encoding::Flag:
         return v == Checked;
