@@ -57,3 +57,17 @@ function(nookery_add_test name)
       ENVIRONMENT NOOKERY_KILL_ROUNDS=200 TIMEOUT 600)
   endif()
 endfunction()
+
+# nookery_test_in_locale(<test> <locale>)
+# <test> once more as <test>_<locale> (say tst_common_C.UTF-8) with LANG and LC_ALL set to
+# <locale> and the tests' pinned en_US left off, keeping its other properties.
+function(nookery_test_in_locale name locale)
+  set(variant ${name}_${locale})
+  add_test(NAME ${variant} COMMAND ${name})
+  get_test_property(${name} ENVIRONMENT env)
+  list(FILTER env EXCLUDE REGEX "^(LANG|LC_ALL|LANGUAGE)=")
+  list(APPEND env "LANG=${locale}" "LC_ALL=${locale}" "NOOKERY_TEST_LOCALE=system")
+  get_test_property(${name} LABELS labels)
+  get_test_property(${name} TIMEOUT timeout)
+  set_tests_properties(${variant} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout} ENVIRONMENT "${env}")
+endfunction()

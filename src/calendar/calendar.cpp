@@ -210,8 +210,8 @@ QDate calendar::today() const
 
 StyleKeys calendar::styleKeys() const
 {
-    return {m_store.get(keys::ShortDate), m_store.get(keys::MediumDate),
-            m_store.get(keys::LongDate)};
+    return {m_store.isYes(keys::ShortDate), m_store.isYes(keys::MediumDate),
+            m_store.isYes(keys::LongDate)};
 }
 
 QString calendar::calendarFormat() const
@@ -278,7 +278,7 @@ void calendar::Toolbar1_ButtonClick(QAction *button)
 
 void calendar::menucopy_Click()
 {
-    if (!value::isYes(m_store.get(keys::CopyDate)))
+    if (!m_store.isYes(keys::CopyDate))
         return;
     const DateStyle style = copyStyle(styleKeys());
     if (style == DateStyle::None)

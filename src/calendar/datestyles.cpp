@@ -8,11 +8,11 @@ namespace nookery {
 
 DateStyle displayStyle(const StyleKeys &keys)
 {
-    if (keys.shortDate == u"yes")
+    if (keys.shortDate)
         return DateStyle::ShortFormat;
-    if (keys.mediumDate == u"yes")
+    if (keys.mediumDate)
         return DateStyle::MediumDate;
-    if (keys.longDate == u"yes" || keys.longDate.isEmpty())
+    if (keys.longDate)
         return DateStyle::LongDate;
     return DateStyle::None;
 }

@@ -14,16 +14,16 @@ enum class DateStyle {
     None,        // every style switched off: nothing is written
 };
 
-// The three style keys as stored ("Short Date", "Medium Date", "Long Date").
+// The three style keys as the store reads them ("Short Date", "Medium Date", "Long Date";
+// the last is on when never set).
 struct StyleKeys
 {
-    QString shortDate;
-    QString mediumDate;
-    QString longDate;
+    bool shortDate = false;
+    bool mediumDate = false;
+    bool longDate = true;
 };
 
-// The date label's style: the first key that is "yes"; the long date when none is and
-// "Long Date" was never set.
+// The date label's style: the first key that is on; none when all are off.
 DateStyle displayStyle(const StyleKeys &keys);
 // The same choice for the clipboard, with the locale's short date for "Short Date".
 DateStyle copyStyle(const StyleKeys &keys);

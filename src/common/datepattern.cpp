@@ -11,7 +11,7 @@ DatePatterns DatePatterns::fromSetting(const QString &calendarFormat)
     return {QStringLiteral("mm/dd"), QStringLiteral("mm/dd/yy"), QStringLiteral("mm/dd/yyyy")};
 }
 
-QString localeDateSeparator()
+QString localeOwnDateSeparator()
 {
     const QString format = QLocale().dateFormat(QLocale::ShortFormat);
     for (const QChar c : format) {
@@ -19,6 +19,24 @@ QString localeDateSeparator()
             return QString(c);
     }
     return QStringLiteral("/");
+}
+
+QString localeDateSeparator()
+{
+    const QString own = localeOwnDateSeparator();
+    if (own == u"/" || own == u"-" || own == u".")
+        return own;
+    return QStringLiteral("/");
+}
+
+bool localeDayFirst()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const qsizetype day = format.indexOf(u'd');
+    const qsizetype month = format.indexOf(u'M');
+    if (day < 0 || month < 0 || format.mid(month, 3) == u"MMM")
+        return false;
+    return day < month;
 }
 
 QString formatDatePattern(const QDate &date, const QString &pattern)

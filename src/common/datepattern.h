@@ -20,12 +20,29 @@ struct DatePatterns
     bool operator==(const DatePatterns &) const = default;
 };
 
-// Formats `date` with one of the patterns above; the separator is the locale's date
-// separator (the one of its short date format), as the older versions printed dates.
+// Formats `date` with one of the patterns above and localeDateSeparator() between the parts.
 QString formatDatePattern(const QDate &date, const QString &pattern);
 
-// The date separator of the default locale's short date format ("/" in en_US, "." in de_DE).
+// The separator the suite writes between a date's parts: the default locale's short-date
+// separator when it is "/", "-" or "." ("/" in en_US, "." in de_DE), otherwise "/". The C
+// locale's short date ("d MMM yyyy") has only a blank, which no older reader takes.
 QString localeDateSeparator();
+
+// The first character between the fields of the default locale's short date, whatever it
+// is (a blank in C); older writes used it.
+QString localeOwnDateSeparator();
+
+// Whether `c` may stand between the parts of a stored date: "/", "-", "." or a blank, so a
+// date written under any locale, C included, reads back.
+constexpr bool isDateSeparator(QChar c)
+{
+    return c == u'/' || c == u'-' || c == u'.' || c == u' ';
+}
+
+// Whether the default locale's numeric short date puts the day before the month ("d.M.yy",
+// "dd/MM/yyyy"). A short date without a numeric month (C: "d MMM yyyy") gives no order for
+// numbers: month first, as "Calendar Format" defaults to.
+bool localeDayFirst();
 
 // Medium date "dd-MMM-yy" with the default locale's month abbreviation: "08-Dec-26",
 // de_DE "08-Dez.-26".

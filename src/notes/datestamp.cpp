@@ -10,11 +10,11 @@ std::optional<QString> dateStamp(const StampStyle &style, const QDateTime &now)
 {
     const QDate today = now.date();
     QString date;
-    if (style.shortDate == u"yes")
+    if (style.shortDate)
         date = formatDatePattern(today, DatePatterns::fromSetting(style.calendarFormat).shortDate);
-    else if (style.mediumDate == u"yes")
+    else if (style.mediumDate)
         date = mediumDate(today);
-    else if (style.longDate == u"yes" || style.longDate.isEmpty())
+    else if (style.longDate)
         date = QLocale().toString(today, QLocale::LongFormat);
     else
         return std::nullopt;

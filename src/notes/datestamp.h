@@ -6,18 +6,17 @@
 
 namespace nookery {
 
-// The "Calendar" keys that choose the stamp's date style.
+// The "Calendar" keys that choose the stamp's date style, as the store reads them.
 struct StampStyle
 {
-    QString shortDate;      // "Short Date"
-    QString mediumDate;     // "Medium Date"
-    QString longDate;       // "Long Date"
-    QString calendarFormat; // "Calendar Format"
+    bool shortDate = false;  // "Short Date"
+    bool mediumDate = false; // "Medium Date"
+    bool longDate = true;    // "Long Date", on when never set
+    QString calendarFormat;  // "Calendar Format"
 };
 
-// The date and time stamp for `now`: the chosen date style, two blanks, the medium time.
-// No value when no style is chosen ("Long Date" set to anything but "yes" and the other two
-// not "yes").
+// The date and time stamp for `now`: the first chosen date style, two blanks, the medium
+// time. No value when no style is chosen.
 std::optional<QString> dateStamp(const StampStyle &style, const QDateTime &now);
 
 } // namespace nookery

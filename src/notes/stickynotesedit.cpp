@@ -264,8 +264,8 @@ void stickynotes::menudate_Click()
     trap(m_platform.messages(), 507, [&] {
         if (m_noteReadOnly)
             return;
-        const StampStyle style{m_store.get(keys::ShortDate), m_store.get(keys::MediumDate),
-                               m_store.get(keys::LongDate), m_store.get(keys::CalendarFormat)};
+        const StampStyle style{m_store.isYes(keys::ShortDate), m_store.isYes(keys::MediumDate),
+                               m_store.isYes(keys::LongDate), m_store.get(keys::CalendarFormat)};
         const std::optional<QString> stamp = dateStamp(style, m_clock.now());
         if (!stamp)
             return;

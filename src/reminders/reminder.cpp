@@ -152,25 +152,33 @@ void reminder::showFileAccess()
 void reminder::applyStoredSize()
 {
     const QString storedHeight = m_store.get(keys::RemindersHeight);
+    const QString storedWidth = m_store.get(keys::RemindersWidth);
     double h = DesignHeightTwips;
     double w = DesignWidthTwips;
+    m_readHeight = QString::number(DesignHeightTwips);
+    m_readWidth = QString::number(DesignWidthTwips);
     if (!storedHeight.isEmpty()) {
         const auto sh = twipsValue(storedHeight);
-        const auto sw = twipsValue(m_store.get(keys::RemindersWidth));
+        const auto sw = twipsValue(storedWidth);
         if (sh && sw) {
             h = *sh;
             w = *sw;
+            m_readHeight = storedHeight;
+            m_readWidth = storedWidth;
         }
     }
     if (h < ListsHeightMarginTwips || w < ListsWidthMarginTwips) {
         m_platform.messages().information(suiteTitle(), resizeMessage());
         h = DesignHeightTwips;
         w = DesignWidthTwips;
+        m_readHeight = QString::number(DesignHeightTwips);
+        m_readWidth = QString::number(DesignWidthTwips);
     }
     QSize size(twipsToPixels(w), twipsToPixels(h));
     if (const QScreen *s = screen())
         size = size.boundedTo(s->availableGeometry().size());
     resize(size);
+    m_readSize = this->size();
 }
 
 void reminder::changeEvent(QEvent *event)
@@ -459,8 +467,15 @@ bool reminder::storeSize()
 {
     return trapped(509, [this] {
         const QSize s = normalSize();
-        m_store.save(keys::RemindersHeight, QString::number(qRound(pixelsToTwips(s.height()))));
-        m_store.save(keys::RemindersWidth, QString::number(qRound(pixelsToTwips(s.width()))));
+        SettingsBatch batch;
+        if (s == m_readSize) {
+            batch.save(keys::RemindersHeight, m_readHeight);
+            batch.save(keys::RemindersWidth, m_readWidth);
+        } else {
+            batch.save(keys::RemindersHeight, QString::number(qRound(pixelsToTwips(s.height()))));
+            batch.save(keys::RemindersWidth, QString::number(qRound(pixelsToTwips(s.width()))));
+        }
+        m_store.save(batch);
     });
 }
 

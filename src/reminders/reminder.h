@@ -142,6 +142,11 @@ private:
     bool m_closed = false;
     bool m_loaded = false;
     bool m_resizing = false;
+    // The size applyStoredSize() gave and the twips it came from: a size the user leaves
+    // alone is stored as it was read, not through whole pixels (8900 would come back 8895).
+    QSize m_readSize;
+    QString m_readHeight;
+    QString m_readWidth;
     ViewInputs m_built;
     QList<ReminderLine> m_lines; // of the shown list
 

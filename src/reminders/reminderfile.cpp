@@ -7,6 +7,8 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+
 namespace nookery {
 
 namespace {
@@ -62,11 +64,11 @@ void ReminderFile::openFile()
     m_count = 0;
     const QString file = path();
     m_access = Access::Writable;
-    if (!m_lock.isLocked() && !m_lock.tryLock(0)) {
+    if (!m_lock.isLocked() && !tryLockPrivately()) {
         // A copy killed before it wrote its process id into the lock leaves a lock nothing
         // can call stale. Its owner's kernel lock died with it, though: when nobody holds
         // that, the lock is removed and taken.
-        if (!m_lock.removeStaleLockFile() || !m_lock.tryLock(0))
+        if (!m_lock.removeStaleLockFile() || !tryLockPrivately())
             m_access = Access::InUse;
     }
 
@@ -105,6 +107,17 @@ void ReminderFile::openFile()
         m_file.write(0, defaultRecord(m_patterns).toBytes());
         m_count = 1;
     }
+}
+
+bool ReminderFile::tryLockPrivately()
+{
+    // QLockFile creates the lock with the umask's mode, and it names our process, host and
+    // machine: like every file of the suite it is the user's alone. The suite's files are
+    // made on the interface thread, so the narrowed umask holds only for this call.
+    const mode_t before = ::umask(077);
+    const bool locked = m_lock.tryLock(0);
+    ::umask(before);
+    return locked;
 }
 
 void ReminderFile::Close()

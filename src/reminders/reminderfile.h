@@ -72,6 +72,7 @@ public:
 
 private:
     void openFile();
+    bool tryLockPrivately();
     void requireWritable() const;
     void requireSameFile();
     void replaceWith(const QByteArray &bytes);

@@ -109,7 +109,7 @@ QByteArray ReminderRecord::toBytes() const
 
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst)
 {
-    return readReminderDate(text, dayFirst, localeDateSeparator());
+    return readReminderDate(text, dayFirst, localeOwnDateSeparator());
 }
 
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst,
@@ -117,7 +117,7 @@ std::optional<QDate> readReminderDate(const QString &text, bool dayFirst,
 {
     const QString t = text.trimmed();
     const auto isSeparator = [&localeSeparator](QChar c) {
-        return c == u'/' || c == u'-' || c == u'.' || localeSeparator.contains(c);
+        return isDateSeparator(c) || localeSeparator.contains(c);
     };
 
     QList<QStringView> parts;

@@ -36,10 +36,11 @@ struct ReminderRecord
 };
 
 // The stored date text read in the order the calendar setting gives, or the other one when
-// that would make a month above 12. "/", "-", "." or the locale's separator; a one or two
-// digit year is 1930-2029. Anything else, or a day that does not exist, gives nothing.
+// that would make a month above 12. "/", "-", ".", a blank or the locale's own separator; a
+// one or two digit year is 1930-2029. Anything else, or a day that does not exist, gives
+// nothing.
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst);
-// The same with the locale's separator given, for callers that read many dates.
+// The same with localeOwnDateSeparator() given, for callers that read many dates.
 std::optional<QDate> readReminderDate(const QString &text, bool dayFirst,
                                       const QString &localeSeparator);
 

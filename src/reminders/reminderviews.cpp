@@ -18,7 +18,8 @@ class LineFormat
 {
 public:
     LineFormat(const QDate &today, const DatePatterns &patterns)
-        : m_today(today), m_dayFirst(patterns.dayFirst()), m_separator(localeDateSeparator())
+        : m_today(today), m_dayFirst(patterns.dayFirst()), m_separator(localeDateSeparator()),
+          m_ownSeparator(localeOwnDateSeparator())
     {
         const QLocale locale;
         for (int d = 1; d <= 7; ++d)
@@ -50,7 +51,7 @@ public:
         QString text = datePart(line, record) + u'\t' + frequencyName(record.Frequency) + u'\t' +
                        record.Text.leftJustified(ReminderRecord::TextLength, u' ', true);
         if (record.showsYears()) {
-            if (const auto stored = readReminderDate(record.Date, m_dayFirst, m_separator))
+            if (const auto stored = readReminderDate(record.Date, m_dayFirst, m_ownSeparator))
                 text += QStringLiteral(" ... %1 years").arg(m_today.year() - stored->year());
         }
         return text;
@@ -72,6 +73,7 @@ private:
     QDate m_today;
     bool m_dayFirst;
     QString m_separator;
+    QString m_ownSeparator;
     std::array<QString, 7> m_weekdays;
 };
 
@@ -81,7 +83,7 @@ QList<ReminderLine> upcomingLines(const QList<ReminderRecord> &records, const QD
                                   int daysChecked, bool dayFirst)
 {
     // Read each date once, not once a day.
-    const QString separator = localeDateSeparator();
+    const QString separator = localeOwnDateSeparator();
     std::vector<std::optional<QDate>> dates;
     dates.reserve(size_t(records.size()));
     for (const ReminderRecord &r : records)
@@ -101,7 +103,7 @@ QList<ReminderLine> upcomingLines(const QList<ReminderRecord> &records, const QD
 
 QList<ReminderLine> allLines(const QList<ReminderRecord> &records, bool dayFirst)
 {
-    const QString separator = localeDateSeparator();
+    const QString separator = localeOwnDateSeparator();
     QList<ReminderLine> out;
     out.reserve(records.size());
     for (qsizetype i = 0; i < records.size(); ++i)

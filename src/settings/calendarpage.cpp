@@ -106,22 +106,21 @@ CalendarPage::CalendarPage(SettingsStore &store, CommonDialog &dialogs, QWidget 
 void CalendarPage::load(SettingsBatch &seeds)
 {
     Check21->setChecked(m_store.isChecked(keys::CalendarMenu));
-    Check22->setChecked(value::isYes(m_store.get(keys::CopyDate)));
+    Check22->setChecked(m_store.isYes(keys::CopyDate));
 
     // The first of short, medium and long that says "yes" is the style. None at all means
     // long, and the store is told so; a long style turned off on purpose leaves none chosen.
-    const QString longDate = m_store.get(keys::LongDate);
-    if (value::isYes(m_store.get(keys::ShortDate))) {
+    if (m_store.isYes(keys::ShortDate)) {
         Option1->setChecked(true);
-    } else if (value::isYes(m_store.get(keys::MediumDate))) {
+    } else if (m_store.isYes(keys::MediumDate)) {
         Option2->setChecked(true);
-    } else if (value::isYes(longDate)) {
+    } else if (m_store.isYes(keys::LongDate)) {
         Option3->setChecked(true);
-    } else if (longDate.isEmpty()) {
-        Option3->setChecked(true);
-        seeds.save(keys::ShortDate, value::yesNo(false));
-        seeds.save(keys::MediumDate, value::yesNo(false));
-        seeds.save(keys::LongDate, value::yesNo(true));
+        if (m_store.get(keys::LongDate).isEmpty()) {
+            seeds.save(keys::ShortDate, value::yesNo(false));
+            seeds.save(keys::MediumDate, value::yesNo(false));
+            seeds.save(keys::LongDate, value::yesNo(true));
+        }
     }
 
     if (m_store.get(keys::CalendarFormat) == value::DayFirst)

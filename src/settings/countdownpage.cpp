@@ -60,7 +60,7 @@ void CountDownPage::load(SettingsBatch &seeds)
 {
     Check41->setChecked(m_store.isChecked(keys::CountDownStartup));
     Check42->setChecked(m_store.isChecked(keys::CountDownMenu));
-    Check43->setChecked(m_store.get(keys::FullScreenLargeFonts) == u"1");
+    Check43->setChecked(m_store.isOn(keys::FullScreenLargeFonts));
     for (int i = 0; i < Alarms; ++i) {
         Message[i]->setText(m_store.get(keys::VisualText, i + 1));
         QString sound = m_store.get(keys::Sound, i + 1);

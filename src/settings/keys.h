@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 namespace nookery {
 
@@ -54,13 +55,24 @@ inline constexpr QStringView No = u"no";
 inline constexpr QStringView DayFirst = u"dd/mm";
 inline constexpr QStringView MonthFirst = u"mm/dd";
 
-inline bool isChecked(const QString &v)
+// Whether a switch's stored text is on, as the key's encoding spells "on": "checked" for a
+// Flag, "yes" for YesNo, "1" for Digit. An empty text reads as a Fallback key's fallback (a
+// seeded key is seeded by SettingsStore::read, not here).
+inline bool isOn(const Key &key, const QString &stored)
 {
-    return v == Checked;
-}
-inline bool isYes(const QString &v)
-{
-    return v == Yes;
+    const QString &v =
+        stored.isEmpty() && key.whenEmpty == WhenEmpty::Fallback ? key.fallback.toString() : stored;
+    switch (key.encoding) {
+    case Encoding::Flag:
+        return v == Checked;
+    case Encoding::YesNo:
+        return v == Yes;
+    case Encoding::Digit:
+        return v == u"1";
+    default:
+        Q_ASSERT_X(false, "value::isOn", "not a switch");
+        return false;
+    }
 }
 inline QString flag(bool on)
 {
@@ -102,7 +114,8 @@ inline constexpr Key CalendarMenu{section::Calendar, u"Menu", E::Flag};
 inline constexpr Key CalendarFormat{section::Calendar, u"Calendar Format", E::DateOrder};
 inline constexpr Key ShortDate{section::Calendar, u"Short Date", E::YesNo};
 inline constexpr Key MediumDate{section::Calendar, u"Medium Date", E::YesNo};
-inline constexpr Key LongDate{section::Calendar, u"Long Date", E::YesNo};
+// Never set means the long date: the options page seeds it when it first shows.
+inline constexpr Key LongDate{section::Calendar, u"Long Date", E::YesNo, W::Fallback, u"yes"};
 inline constexpr Key CopyDate{section::Calendar, u"Copy Date", E::YesNo};
 
 // "Conversion Tables"

@@ -42,13 +42,27 @@ QString SettingsStore::keyPath(const QString &application, const QString &sectio
 QString SettingsStore::GetSetting(const QString &application, const QString &section,
                                   const QString &key) const
 {
-    const QVariant value = m_settings->value(keyPath(application, section, key));
-    // A hand-edited line such as "a, b" reads back as a list; only strings are ours.
+    return text(m_settings->value(keyPath(application, section, key))).value_or(QString());
+}
+
+std::optional<QString> SettingsStore::text(const QVariant &value)
+{
+    if (!value.isValid())
+        return QString();
     if (value.typeId() == QMetaType::QString)
         return value.toString();
     if (value.typeId() == QMetaType::QByteArray)
         return QString::fromUtf8(value.toByteArray());
-    return QString();
+    // A hand-edited line such as "Path=/home/u/Notes, synced" parses as a list: the user
+    // meant the text, as the file holds it.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return std::nullopt;
+}
+
+bool SettingsStore::isUnreadable(const Key &key, int n) const
+{
+    return !text(m_settings->value(keyPath(Application(), key.sectionName(), key.nameAt(n))));
 }
 
 void SettingsStore::SaveSetting(const QString &application, const QString &section,
@@ -103,7 +117,8 @@ QString SettingsStore::read(const Key &key, int n)
     if (!stored.isEmpty() || key.whenEmpty == WhenEmpty::Nothing)
         return stored;
     const QString fallback = key.fallback.toString();
-    if (key.whenEmpty == WhenEmpty::Seed)
+    // A value the store cannot read is still the user's: it is used as empty, never replaced.
+    if (key.whenEmpty == WhenEmpty::Seed && !isUnreadable(key, n))
         save(key, n, fallback);
     return fallback;
 }

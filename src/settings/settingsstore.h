@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -85,11 +86,28 @@ public:
     // Every value of the batch in one file replacement, all or none; values the store
     // already holds are not written again.
     void save(const SettingsBatch &batch);
-    bool isChecked(const Key &key, int n = 0) const { return value::isChecked(get(key, n)); }
-    // The value, or the key's fallback when empty; a seeded key writes its fallback first.
+    // A switch read as its key's encoding says; the name says which encoding is expected.
+    bool isOn(const Key &key, int n = 0) const { return value::isOn(key, get(key, n)); }
+    bool isChecked(const Key &key, int n = 0) const
+    {
+        Q_ASSERT(key.encoding == Encoding::Flag);
+        return isOn(key, n);
+    }
+    bool isYes(const Key &key, int n = 0) const
+    {
+        Q_ASSERT(key.encoding == Encoding::YesNo);
+        return isOn(key, n);
+    }
+    // The value, or the key's fallback when empty; a seeded key writes its fallback first,
+    // unless the store holds a value it cannot read.
     QString read(const Key &key, int n = 0);
+    // Whether the file holds a value for the key that reads as no text (a hand-written
+    // "@Variant(...)" or "@Rect(...)"): it reads as "" but must not be written over by a seed.
+    bool isUnreadable(const Key &key, int n = 0) const;
 
 private:
+    // A stored value as text; none for a value that is not text.
+    static std::optional<QString> text(const QVariant &value);
     QString keyPath(const QString &application, const QString &section, const QString &key) const;
     // One change to the open settings, and how to take it back.
     struct Change

@@ -235,7 +235,8 @@ void Nookery::Form_Load()
             m_platform.dialogs().InitDir = path;
         } else {
             m_platform.dialogs().InitDir = LabelPath;
-            m_store.save(keys::Path, LabelPath);
+            if (!m_store.isUnreadable(keys::Path))
+                m_store.save(keys::Path, LabelPath);
         }
     });
     if (!loaded) {

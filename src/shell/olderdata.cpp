@@ -60,15 +60,6 @@ QByteArray readWhole(const QString &path)
     return bytes;
 }
 
-// Day before month in the user's short date, as the older version read its dates.
-bool localeDayFirst()
-{
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const qsizetype day = format.indexOf(u'd');
-    const qsizetype month = format.indexOf(u'M');
-    return day >= 0 && month >= 0 && day < month;
-}
-
 QString normalisedNote(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -122,8 +113,9 @@ bool OlderDataUpgrade::Report::changedNothing() const
 }
 
 OlderDataUpgrade::OlderDataUpgrade(const QString &startFolder, const QString &notesFolder,
-                                   NoteFiles &notes)
-    : m_folder(startFolder), m_notesFolder(notesFolder), m_notes(notes)
+                                   NoteFiles &notes, bool writeDayFirst)
+    : m_folder(startFolder), m_notesFolder(notesFolder), m_notes(notes),
+      m_writeDayFirst(writeDayFirst)
 {
 }
 
@@ -148,11 +140,16 @@ namespace {
 // The user's date rules, looked up once per conversion rather than once per record.
 struct DateRules
 {
+    explicit DateRules(bool writeDayFirst = false) : writeDayFirst(writeDayFirst) {}
+
+    bool writeDayFirst;
+    // The older file's own dates are read in the locale's order, as the older version wrote them.
     bool dayFirst = localeDayFirst();
-    QString separator = localeDateSeparator();
+    QString separator = localeOwnDateSeparator();
+    // "/", "-", "." or a blank (dates written under C), and the locale's own separator.
     QRegularExpression shape{
         QStringLiteral("^(\\d{1,2})%1(\\d{1,2})%1(\\d{1,2}|\\d{4})$")
-            .arg(QStringLiteral("[/.\\-") + QRegularExpression::escape(separator) + u']')};
+            .arg(QStringLiteral("[/. \\-") + QRegularExpression::escape(separator) + u']')};
 
     std::optional<QDate> read(const QByteArray &olderField) const
     {
@@ -182,11 +179,14 @@ struct DateRules
         return date;
     }
 
-    // Month first, four-digit year, as the reminders store their dates.
+    // In the order "Calendar Format" gives, four-digit year, as the reminders window reads
+    // its dates: month first would make 4 July a 7 April reminder for a day-first user.
     QByteArray convertDate(const QByteArray &olderField) const
     {
         if (const std::optional<QDate> date = read(olderField))
-            return toFixedField(formatDatePattern(*date, QStringLiteral("mm/dd/yyyy")),
+            return toFixedField(formatDatePattern(*date, writeDayFirst
+                                                             ? QStringLiteral("dd/mm/yyyy")
+                                                             : QStringLiteral("mm/dd/yyyy")),
                                 current::Date.width);
         return padded(olderField, current::Date.width);
     }
@@ -221,14 +221,14 @@ std::optional<QDate> OlderDataUpgrade::readOlderDate(const QByteArray &olderFiel
     return DateRules().read(olderField);
 }
 
-QByteArray OlderDataUpgrade::convertDate(const QByteArray &olderField)
+QByteArray OlderDataUpgrade::convertDate(const QByteArray &olderField, bool writeDayFirst)
 {
-    return DateRules().convertDate(olderField);
+    return DateRules(writeDayFirst).convertDate(olderField);
 }
 
-QByteArray OlderDataUpgrade::convertRecord(const QByteArray &record)
+QByteArray OlderDataUpgrade::convertRecord(const QByteArray &record, bool writeDayFirst)
 {
-    return DateRules().convertRecord(record);
+    return DateRules(writeDayFirst).convertRecord(record);
 }
 
 bool OlderDataUpgrade::readsAsCurrentLayout(const QByteArray &bytes)
@@ -283,8 +283,8 @@ void OlderDataUpgrade::convertReminders(Report &report)
                 const qsizetype whole = old.size() / older::RecordLength;
                 QByteArray converted;
                 for (qsizetype i = 0; i < whole; ++i)
-                    converted +=
-                        convertRecord(old.mid(i * older::RecordLength, older::RecordLength));
+                    converted += convertRecord(
+                        old.mid(i * older::RecordLength, older::RecordLength), m_writeDayFirst);
                 if (whole > 0 && readWhole(data) == converted) {
                     report.sourceName = variant;
                     report.converted = int(whole);
@@ -336,7 +336,7 @@ void OlderDataUpgrade::convertReminders(Report &report)
         report.fragmentBytes = old.size();
         return;
     }
-    const QByteArray converted = DateRules().convertWhole(old);
+    const QByteArray converted = DateRules(m_writeDayFirst).convertWhole(old);
     report.fragmentBytes = old.size() % older::RecordLength;
 
     const QString temporary = dir.filePath(TemporaryName);

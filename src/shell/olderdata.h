@@ -67,7 +67,10 @@ public:
     };
 
     // `notesFolder` is where the notes window reads its files ("Path", else the start folder).
-    OlderDataUpgrade(const QString &startFolder, const QString &notesFolder, NoteFiles &notes);
+    // The converted dates are written day first when `writeDayFirst` ("Calendar Format" is
+    // "dd/mm" at the time of the upgrade), as the reminders window then reads them.
+    OlderDataUpgrade(const QString &startFolder, const QString &notesFolder, NoteFiles &notes,
+                     bool writeDayFirst = false);
 
     // For tests of interrupted runs: called before and after each file operation, numbered
     // from 1 in the order they run. `before` may throw IoError to make that operation fail.
@@ -82,9 +85,9 @@ public:
     static QString fullSuccessText();
 
     // One older record, 54 bytes, as a current one, 70 bytes.
-    static QByteArray convertRecord(const QByteArray &older);
+    static QByteArray convertRecord(const QByteArray &older, bool writeDayFirst = false);
     // The older 8-byte date field as the current 10-byte one.
-    static QByteArray convertDate(const QByteArray &older);
+    static QByteArray convertDate(const QByteArray &older, bool writeDayFirst = false);
     static std::optional<QDate> readOlderDate(const QByteArray &older);
     // Whether `bytes` read better as current records than as older ones.
     static bool readsAsCurrentLayout(const QByteArray &bytes);
@@ -97,6 +100,7 @@ private:
     QString m_folder;
     QString m_notesFolder;
     NoteFiles &m_notes;
+    bool m_writeDayFirst;
     StepHook m_before;
     StepHook m_after;
     int m_step = 0;

@@ -17,18 +17,13 @@ struct StartupLocale
     StartupLocale()
     {
         const QLocale locale;
-        // Day before month in the short date format ("d.M.yy", "dd/MM/yyyy").
-        const QString format = locale.dateFormat(QLocale::ShortFormat);
-        const qsizetype d = format.indexOf(u'd');
-        const qsizetype m = format.indexOf(u'M');
-        dayFirst = d >= 0 && (m < 0 || d < m);
         for (int day = 1; day <= 7; ++day)
             weekdays[size_t(day - 1)] = locale.dayName(day, QLocale::LongFormat);
         am = locale.amText().trimmed();
         pm = locale.pmText().trimmed();
     }
 
-    bool dayFirst = false;
+    bool dayFirst = localeDayFirst();
     std::array<QString, 7> weekdays;
     QString am;
     QString pm;
@@ -50,7 +45,8 @@ struct Numbers
     QStringView rest;
 };
 
-Numbers leadingNumbers(QStringView text, int most, bool allowDot)
+// A date's parts may also stand apart by a blank (written under C by older versions).
+Numbers leadingNumbers(QStringView text, int most, bool date)
 {
     Numbers out;
     qsizetype i = 0;
@@ -68,8 +64,8 @@ Numbers leadingNumbers(QStringView text, int most, bool allowDot)
         out.digits[size_t(out.count)] = n;
         ++out.count;
         if (out.count < most && i + 1 < text.size() &&
-            (text[i] == u'/' || text[i] == u'-' || text[i] == u':' ||
-             (allowDot && text[i] == u'.')) &&
+            (text[i] == u'/' || text[i] == u'-' || text[i] == u':' || text[i] == u'.' ||
+             (date && isDateSeparator(text[i]))) &&
             text[i + 1].isDigit())
             ++i;
         else
@@ -111,7 +107,7 @@ QDate readDate(QStringView text, const StartupLocale &facts)
 
 std::optional<QTime> readTime(QStringView text, const StartupLocale &facts)
 {
-    const Numbers n = leadingNumbers(text, 3, true);
+    const Numbers n = leadingNumbers(text, 3, false);
     if (n.count < 2 || n.digits[0] > 2 || n.digits[1] != 2 || (n.count == 3 && n.digits[2] != 2))
         return std::nullopt;
     int hour = n.value[0];

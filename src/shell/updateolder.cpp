@@ -1,5 +1,6 @@
 #include "shell/updateolder.h"
 
+#include "common/datepattern.h"
 #include "common/failure.h"
 #include "common/helpcontext.h"
 #include "common/suite.h"
@@ -112,7 +113,9 @@ void UpdateOlder::butYes_Click()
     QStringList oldNotes;
     for (int n = 1; n <= OlderDataUpgrade::NoteCount; ++n)
         oldNotes << m_store.get(keys::OldTab, n);
-    OlderDataUpgrade upgrade(m_startFolder.absolutePath(), notesFolder, *m_notes);
+    OlderDataUpgrade upgrade(
+        m_startFolder.absolutePath(), notesFolder, *m_notes,
+        DatePatterns::fromSetting(m_store.get(keys::CalendarFormat)).dayFirst());
     const OlderDataUpgrade::Report report = upgrade.run(oldNotes);
     m_platform.messages().information(QStringLiteral("Finished Updating!"),
                                       OlderDataUpgrade::message(report));

@@ -330,11 +330,13 @@ void CountDate::CmdSave_Click()
     const QString date = datemoment::formatDate(Calendar1->selectedDate());
     const QString time = datemoment::formatTime(Combo1->currentText(), Combo2->currentText(),
                                                 Combo3->currentText(), Combo4->currentText());
-    // The date goes last: it is what marks the entry as in use.
+    // All three keys or none: a half-saved entry would count to another moment.
     const bool saved = saveOrTell(m_platform, u"Message " + QString::number(n), [&] {
-        m_store.save(keys::DateCountDownText, n, text);
-        m_store.save(keys::DateCountDownTime, n, time);
-        m_store.save(keys::DateCountDownDate, n, date);
+        SettingsBatch batch;
+        batch.save(keys::DateCountDownText, n, text);
+        batch.save(keys::DateCountDownTime, n, time);
+        batch.save(keys::DateCountDownDate, n, date);
+        m_store.save(batch);
     });
     if (!saved)
         return;

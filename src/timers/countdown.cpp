@@ -427,8 +427,10 @@ void CountDown::save(Panel &p)
     if (p.timer.isRunning() || p.timer.state() == CountdownTimer::State::Alarm)
         return;
     saveOrTell(m_platform, u"The CountDown " + QString::number(p.n) + u" time", [&] {
-        m_store.save(keys::CountDownMinutes, p.n, QString::number(p.minutesBar->value()));
-        m_store.save(keys::CountDownSeconds, p.n, QString::number(p.secondsBar->value()));
+        SettingsBatch batch;
+        batch.save(keys::CountDownMinutes, p.n, QString::number(p.minutesBar->value()));
+        batch.save(keys::CountDownSeconds, p.n, QString::number(p.secondsBar->value()));
+        m_store.save(batch);
     });
 }
 

@@ -207,7 +207,7 @@ void CountFull::optionsChanged()
 
 bool CountFull::largeScheme() const
 {
-    return m_store.get(keys::FullScreenLargeFonts) == u"1";
+    return m_store.isOn(keys::FullScreenLargeFonts);
 }
 
 void CountFull::applyLayout(bool twoHourDigits)
@@ -383,8 +383,10 @@ void CountFull::menusave_Click()
     if (m_timer.isRunning() || m_timer.state() == CountdownTimer::State::Alarm)
         return;
     saveOrTell(m_platform, QStringLiteral("The full-screen time"), [&] {
-        m_store.save(keys::FullScreenMinutes, QString::number(HScroll1->value()));
-        m_store.save(keys::FullScreenSeconds, QString::number(HScroll2->value()));
+        SettingsBatch batch;
+        batch.save(keys::FullScreenMinutes, QString::number(HScroll1->value()));
+        batch.save(keys::FullScreenSeconds, QString::number(HScroll2->value()));
+        m_store.save(batch);
     });
 }
 

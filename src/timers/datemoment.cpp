@@ -9,7 +9,7 @@ namespace nookery::datemoment {
 std::optional<QDate> parseDate(const QString &stored)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(\\d{1,2})[^\\d\\s](\\d{1,2})[^\\d\\s](\\d{4})\\s*$"));
+        QStringLiteral("^\\s*(\\d{1,2})[^\\d](\\d{1,2})[^\\d](\\d{4})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(stored);
     if (!m.hasMatch())
         return std::nullopt;

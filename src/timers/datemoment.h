@@ -9,7 +9,8 @@
 namespace nookery::datemoment {
 
 // A date countdown's stored date: month, day, four-digit year, month first whatever the
-// separator or the locale ("03/04/2026", "03.04.2026" are both 4 March).
+// separator or the locale ("03/04/2026", "03.04.2026" and "03 04 2026", written under C by
+// older versions, are all 4 March).
 std::optional<QDate> parseDate(const QString &stored);
 // The stored time of day on the 12-hour clock, "hh:mm:ss AM" ("12:00:00 AM" is midnight,
 // "12:00:00 PM" noon).

@@ -71,26 +71,44 @@ void tst_Common::datePatterns_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("shortText");
     QTest::addColumn<QString>("longText");
+    QTest::addColumn<bool>("localeDayFirst");
     QTest::newRow("day first") << "dd/mm"
                                << "en_US"
                                << "03/04/26"
-                               << "03/04/2026";
+                               << "03/04/2026" << false;
     QTest::newRow("month first") << "mm/dd"
                                  << "en_US"
                                  << "04/03/26"
-                                 << "04/03/2026";
+                                 << "04/03/2026" << false;
     QTest::newRow("empty is month first") << ""
                                           << "en_US"
                                           << "04/03/26"
-                                          << "04/03/2026";
+                                          << "04/03/2026" << false;
     QTest::newRow("DD/MM is month first") << "DD/MM"
                                           << "en_US"
                                           << "04/03/26"
-                                          << "04/03/2026";
+                                          << "04/03/2026" << false;
     QTest::newRow("German separator") << "dd/mm"
                                       << "de_DE"
                                       << "03.04.26"
-                                      << "03.04.2026";
+                                      << "03.04.2026" << true;
+    // C's short date "d MMM yyyy" has only a blank, and no numeric order of its own.
+    QTest::newRow("C.UTF-8 writes slashes") << "mm/dd"
+                                            << "C.UTF-8"
+                                            << "04/03/26"
+                                            << "04/03/2026" << false;
+    QTest::newRow("no locale at all") << "dd/mm"
+                                      << "POSIX"
+                                      << "03/04/26"
+                                      << "03/04/2026" << false;
+    QTest::newRow("dashes of sv_SE") << "mm/dd"
+                                     << "sv_SE"
+                                     << "04-03-26"
+                                     << "04-03-2026" << false;
+    QTest::newRow("en_GB is day first") << "mm/dd"
+                                        << "en_GB"
+                                        << "04/03/26"
+                                        << "04/03/2026" << true;
 }
 
 void tst_Common::datePatterns()
@@ -105,7 +123,9 @@ void tst_Common::datePatterns()
     QCOMPARE(formatDatePattern(date, p.shortDate), shortText);
     QCOMPARE(formatDatePattern(date, p.longDate), longText);
     QCOMPARE(p.dayFirst(), setting == u"dd/mm");
+    const bool dayFirst = localeDayFirst();
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QTEST(dayFirst, "localeDayFirst");
 }
 
 void tst_Common::dateAndTimeTexts_data()

@@ -5,6 +5,7 @@
 #include "notes/notefiles.h"
 #include "notes/noteformat.h"
 #include "rtfdump.h"
+#include "settings/keys.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,8 +64,10 @@ void TestNotesCore::stamp()
     QFETCH(QString, stamp);
     const QLocale before;
     QLocale::setDefault(QLocale(locale));
-    const std::optional<QString> got = dateStamp({style[0], style[1], style[2], style[3]},
-                                                 QDateTime(QDate(2001, 12, 25), QTime(21, 5, 30)));
+    const std::optional<QString> got =
+        dateStamp({value::isOn(keys::ShortDate, style[0]), value::isOn(keys::MediumDate, style[1]),
+                   value::isOn(keys::LongDate, style[2]), style[3]},
+                  QDateTime(QDate(2001, 12, 25), QTime(21, 5, 30)));
     QLocale::setDefault(before);
     QCOMPARE(got.value_or(QString()), stamp);
     QCOMPARE(got.has_value(), !stamp.isEmpty());

@@ -38,6 +38,8 @@ private slots:
     // tst_reminderfile.cpp
     void defaultRecord_data();
     void defaultRecord();
+    void datesAcrossLocales_data();
+    void datesAcrossLocales();
     void counts_data();
     void counts();
     void readOnlyWritesNothing_data();

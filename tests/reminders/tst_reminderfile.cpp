@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,6 +87,54 @@ void tst_ReminderCore::defaultRecord()
     QCOMPARE(file->current(), 1);
     QCOMPARE(contents(), bytes);
     QCOMPARE(QFile::permissions(path()) & 0x0077, QFileDevice::Permissions());
+}
+
+void tst_ReminderCore::datesAcrossLocales_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<bool>("dayFirst");
+    // "older C build" stands for files written with blanks before C wrote slashes.
+    const QStringList writers{u"en_US"_qs, u"de_DE"_qs, u"C.UTF-8"_qs, u"POSIX"_qs,
+                              u"older C build"_qs};
+    const QStringList readers{u"en_US"_qs, u"de_DE"_qs, u"C.UTF-8"_qs, u"POSIX"_qs};
+    for (const bool dayFirst : {false, true}) {
+        for (const QString &w : writers) {
+            for (const QString &r : readers)
+                QTest::addRow("%s, %s to %s", dayFirst ? "dd/mm" : "mm/dd", qPrintable(w),
+                              qPrintable(r))
+                    << w << r << dayFirst;
+        }
+    }
+}
+
+void tst_ReminderCore::datesAcrossLocales()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, reader);
+    QFETCH(bool, dayFirst);
+    const DatePatterns &patterns = dayFirst ? DayFirst : MonthFirst;
+    const QDate july4(2026, 7, 4); // read the wrong way round, 7 April
+    const bool older = writer == u"older C build";
+    QLocale::setDefault(QLocale(older ? u"C"_qs : writer));
+    file->Open(patterns);
+    QString text = formatDatePattern(july4, patterns.longDate);
+    if (older)
+        text.replace(u'/', u' ');
+    file->Append(ReminderRecord::make(u"Parade"_qs, 'X', 'O', text));
+    file->Close();
+
+    QLocale::setDefault(QLocale(reader));
+    file->Open(patterns);
+    const QList<ReminderRecord> records = file->ReadAll();
+    const QList<ReminderLine> due = upcomingLines(records, QDate(2026, 7, 1), 6, dayFirst);
+    const std::optional<QDate> date = readReminderDate(records.at(1).Date, dayFirst);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (!older)
+        QVERIFY2(QRegularExpression(u"^\\d\\d[/.]\\d\\d[/.]2026$"_qs).match(text).hasMatch(),
+                 qPrintable(text));
+    QCOMPARE(date, std::optional<QDate>(july4));
+    QCOMPARE(due, (QList<ReminderLine>{{2, july4}}));
 }
 
 void tst_ReminderCore::counts_data()

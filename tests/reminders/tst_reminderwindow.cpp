@@ -40,6 +40,7 @@ private slots:
     void newThenSave_data();
     void newThenSave();
     void newThenCancelLeavesTheFile();
+    void editSavesOnlyItsRecord_data();
     void editSavesOnlyItsRecord();
     void deleteAsks_data();
     void deleteAsks();
@@ -261,12 +262,22 @@ void tst_ReminderWindow::newThenCancelLeavesTheFile()
     QVERIFY(control<QListWidget>("reminderlist2")->isVisible());
 }
 
+void tst_ReminderWindow::editSavesOnlyItsRecord_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("slashes") << QByteArray("12/10/1990");
+    QTest::newRow("blanks, as C wrote them") << QByteArray("12 10 1990");
+}
+
 void tst_ReminderWindow::editSavesOnlyItsRecord()
 {
+    QFETCH(QByteArray, stored);
     const QByteArray one = rec("one", 'X', 'O', "12/08/2026", "r1r");
     const QByteArray three = rec("three", 'X', 'O', "12/09/2026", "r3r");
-    put(one + rec("Anniversary", 'A', 'Y', "12/10/1990", "\x01\x02\x03") + three);
+    const QByteArray before = one + rec("Anniversary", 'A', 'Y', stored, "\x01\x02\x03") + three;
+    put(before);
     open();
+    QCOMPARE(contents(), before);                           // opening and viewing write nothing
     control<QListWidget>("reminderlist")->setCurrentRow(2); // 10 December: record 2
     click("menuedit");
     QCOMPARE(control<QLineEdit>("txtreminder")->text(), u"Anniversary"_qs);
@@ -412,10 +423,19 @@ void tst_ReminderWindow::sizes_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("message");
-    QTest::newRow("stored") << u"6000"_qs << u"9000.4"_qs << QSize(600, 400) << false;
-    QTest::newRow("too low") << u"1900"_qs << u"9000"_qs << QSize(593, 377) << true;
-    QTest::newRow("too narrow") << u"6000"_qs << u"300"_qs << QSize(593, 377) << true;
-    QTest::newRow("not a number") << u"tall"_qs << u"9000"_qs << QSize(593, 377) << false;
+    // What Close stores when the user left the size alone: what was read, not its pixels.
+    QTest::addColumn<QString>("heightKept");
+    QTest::addColumn<QString>("widthKept");
+    QTest::newRow("stored") << u"6000"_qs << u"9000.4"_qs << QSize(600, 400) << false << u"6000"_qs
+                            << u"9000.4"_qs;
+    QTest::newRow("design, not 8895")
+        << u"5655"_qs << u"8900"_qs << QSize(593, 377) << false << u"5655"_qs << u"8900"_qs;
+    QTest::newRow("too low") << u"1900"_qs << u"9000"_qs << QSize(593, 377) << true << u"5655"_qs
+                             << u"8900"_qs;
+    QTest::newRow("too narrow") << u"6000"_qs << u"300"_qs << QSize(593, 377) << true << u"5655"_qs
+                                << u"8900"_qs;
+    QTest::newRow("not a number") << u"tall"_qs << u"9000"_qs << QSize(593, 377) << false
+                                  << u"5655"_qs << u"8900"_qs;
 }
 
 void tst_ReminderWindow::sizes()
@@ -432,6 +452,9 @@ void tst_ReminderWindow::sizes()
                  "Error Handler 507. You cannot resize this program so small. Reminders will "
                  "now resize itself to a proper size!")),
              message);
+    click("toolclose");
+    QTEST(temp->store().get(keys::RemindersHeight), "heightKept");
+    QTEST(temp->store().get(keys::RemindersWidth), "widthKept");
 }
 
 void tst_ReminderWindow::closeStoresSizeAndReleasesTheFile()

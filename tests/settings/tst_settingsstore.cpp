@@ -155,8 +155,13 @@ void tst_SettingsStore::corruptFileReadsAndStaysWritable()
                "Program%201%20label=Editor\n=novalue\n");
     file.close();
     SettingsStore store(temp.path());
-    QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Path")), QString());
+    // A value QSettings parses as a list reads as the text the line holds.
+    QCOMPARE(store.get(keys::Path), QStringLiteral("a, b, c"));
     QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Version")), QString());
+    // One it cannot read at all is used as empty, and its seed does not replace it.
+    QCOMPARE(store.read(keys::Version), SuiteVersion.toString());
+    QVERIFY(store.isUnreadable(keys::Version));
+    QVERIFY(QSettings(temp.path(), QSettings::IniFormat).value("Other Programs/Version").isValid());
     QCOMPARE(store.get(QStringLiteral("Other Programs"), QStringLiteral("Program 1 label")),
              QStringLiteral("Editor"));
     store.save(QStringLiteral("Other Programs"), QStringLiteral("Path"), QStringLiteral("/data"));

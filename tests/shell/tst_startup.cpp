@@ -200,6 +200,10 @@ void tst_Startup::recordOfAStart_data()
     QTest::newRow("long time cut") << "es_US"
                                    << "" << late << record("12/08/2026", "5:31:51 P.\xA0M");
     // Text the code page cannot hold would come back as "?": plain digits instead.
+    QTest::newRow("C.UTF-8 writes slashes") << "C.UTF-8"
+                                            << "" << late << record("12/08/2026", "17:31:51");
+    QTest::newRow("no locale, day first") << "POSIX"
+                                          << "dd/mm" << nine << record("08/12/2026", "09:00:00");
     QTest::newRow("outside the code page") << "ko_KR"
                                            << "" << late << record("12.08.2026", "17:31:51");
 }
@@ -267,6 +271,10 @@ void tst_Startup::lines_data()
                                               << true << " 12/08/26    09:00 am    Tuesday\t7";
     QTest::newRow("short date, de_DE") << "de_DE" << record("08.12.2026", "09:00:00") << true
                                        << " 12.08.26    09:00 am    Dienstag\t7";
+    QTest::newRow("blanks, as C wrote them") << "en_US" << record("12 08 2026", "9:00:00 AM")
+                                             << false << " 12 08 2026    09:00 am    Tuesday\t7";
+    QTest::newRow("C.UTF-8 reads month first") << "C.UTF-8" << record("12 08 2026", "09:00:00")
+                                               << false << " 12 08 2026    09:00 am    Tuesday\t7";
     QTest::newRow("unreadable date") << "en_US" << record("13/45/2026", "9:00:00 AM") << true
                                      << " 13/45/2026    09:00 am    \t7";
     QTest::newRow("unreadable time")

@@ -197,9 +197,10 @@ void tst_Upgrade::dates_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QByteArray>("older");
     QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<bool>("writeDayFirst");
     const auto row = [](const char *name, const char *locale, const QByteArray &older,
                         const QByteArray &current) {
-        QTest::newRow(name) << QString::fromLatin1(locale) << older << current;
+        QTest::newRow(name) << QString::fromLatin1(locale) << older << current << false;
     };
     row("two-digit year", "en_US", "12/25/99", "12/25/1999");
     row("single digits", "en_US", "1/5/2000", "01/05/2000");
@@ -214,6 +215,12 @@ void tst_Upgrade::dates_data()
     row("words", "en_US", "soon    ", "soon      ");
     row("blanks", "en_US", "        ", "          ");
     row("three-digit year", "en_US", "1/5/199 ", "1/5/199   ");
+    row("blanks, as under C", "en_US", "12 25 99", "12/25/1999");
+    row("C reads month first, writes slashes", "C.UTF-8", "01 02 03", "01/02/2003");
+    QTest::newRow("written day first")
+        << QStringLiteral("en_US") << QByteArray("07/04/99") << QByteArray("04/07/1999") << true;
+    QTest::newRow("written day first, de_DE")
+        << QStringLiteral("de_DE") << QByteArray("04.07.99") << QByteArray("04.07.1999") << true;
 }
 
 void tst_Upgrade::dates()
@@ -221,8 +228,9 @@ void tst_Upgrade::dates()
     QFETCH(QString, locale);
     QFETCH(QByteArray, older);
     QFETCH(QByteArray, current);
+    QFETCH(bool, writeDayFirst);
     QLocale::setDefault(QLocale(locale));
-    const QByteArray got = OlderDataUpgrade::convertDate(older);
+    const QByteArray got = OlderDataUpgrade::convertDate(older, writeDayFirst);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(got, current);
 }
@@ -541,14 +549,18 @@ void tst_Upgrade::dialogConvertsAndCloses_data()
 {
     QTest::addColumn<bool>("pathElsewhere");
     QTest::addColumn<QString>("calendarFormat");
-    QTest::newRow("notes in the start folder") << false << QString();
-    QTest::newRow("notes where Path says, day first") << true << QStringLiteral("dd/mm");
+    // The dates come out in the order the reminders window will read them in.
+    QTest::addColumn<QByteArray>("date");
+    QTest::newRow("notes in the start folder") << false << QString() << QByteArray("12/25/1999");
+    QTest::newRow("notes where Path says, day first")
+        << true << QStringLiteral("dd/mm") << QByteArray("25/12/1999");
 }
 
 void tst_Upgrade::dialogConvertsAndCloses()
 {
     QFETCH(bool, pathElsewhere);
     QFETCH(QString, calendarFormat);
+    QFETCH(QByteArray, date);
     Dialog d;
     QTemporaryDir elsewhere;
     const QString notesFolder = pathElsewhere ? elsewhere.path() : d.start.path();
@@ -564,7 +576,7 @@ void tst_Upgrade::dialogConvertsAndCloses()
     QCOMPARE(d.platform.messageBoxes.shown.first().text, OlderDataUpgrade::fullSuccessText());
     QVERIFY(!d.dialog->isVisible());
     QCOMPARE(snapshot(d.start.path()).value(QStringLiteral("reminder.dat")),
-             currentRecord("Christmas Day", 'X', 'Y', "12/25/1999"));
+             currentRecord("Christmas Day", 'X', 'Y', date));
     QCOMPARE(noteText(QDir(notesFolder).filePath(QStringLiteral("Sticky3.rtf"))),
              QStringLiteral("call Bo\nat 5"));
     QCOMPARE(QFile::exists(d.start.filePath(QStringLiteral("Sticky3.rtf"))), !pathElsewhere);

@@ -10,13 +10,14 @@ namespace nookery::test {
 namespace {
 // No test may ever read or write the user's real folders, and every test reads numbers and
 // dates in one locale whatever the machine's LANG says; a test that wants another sets it
-// for itself.
+// for itself. The runs under another locale (NOOKERY_TEST_LOCALE=system) keep LANG's.
 struct TestMode
 {
     TestMode()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (qgetenv("NOOKERY_TEST_LOCALE") != "system")
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 } testMode;
 } // namespace

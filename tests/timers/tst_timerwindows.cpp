@@ -28,7 +28,10 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <functional>
 #include <memory>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace nookery;
 
@@ -143,6 +146,30 @@ private:
         temp->store().save(keys::DateCountDownText, n, text);
         temp->store().save(keys::DateCountDownDate, n, date);
         temp->store().save(keys::DateCountDownTime, n, time);
+    }
+    // How many times `save` wrote the store's file: a batch is once, all or nothing. Each write
+    // makes a new name, the file's own or a temporary "Nookery.ini.XXXXXX" renamed over it
+    // (counting the renames would not do: the kernel merges equal events).
+    int storeWrites(const std::function<void()> &save)
+    {
+        const QFileInfo ini(temp->path());
+        QDir().mkpath(ini.absolutePath());
+        const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        inotify_add_watch(fd, QFile::encodeName(ini.absolutePath()).constData(), IN_CREATE);
+        save();
+        int n = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < got;) {
+                const auto *e = reinterpret_cast<const inotify_event *>(buffer + at);
+                const QString name = e->len > 0 ? QFile::decodeName(e->name) : QString();
+                if (name.startsWith(ini.fileName()) && !name.endsWith(u".lock"))
+                    ++n;
+                at += ssize_t(sizeof(inotify_event) + e->len);
+            }
+        }
+        ::close(fd);
+        return n;
     }
     QString combos()
     {
@@ -384,7 +411,7 @@ void TestTimerWindows::countDownSaveAndRetrieve()
     trigger(u"menustart2"_qs);
 
     setCountDown(2, 45, 9);
-    trigger(u"menusave2"_qs);
+    QCOMPARE(storeWrites([this] { trigger(u"menusave2"_qs); }), 1);
     QCOMPARE(temp->reopen()->get(keys::CountDownMinutes, 2), u"45"_qs);
     QCOMPARE(temp->reopen()->get(keys::CountDownSeconds, 2), u"9"_qs);
     QVERIFY(temp->store().get(keys::CountDownMinutes, 1).isEmpty());
@@ -567,7 +594,7 @@ void TestTimerWindows::countDateSaveThenDelete()
     control<QPushButton>(u"Command2"_qs)->click();
     control<QLineEdit>(u"Text2"_qs)->setText(u"Still past"_qs);
     control<QCalendarWidget>(u"Calendar1"_qs)->setSelectedDate(QDate(2026, 2, 27));
-    QTest::keyClick(control(u"Text2"_qs), Qt::Key_Return);
+    QCOMPARE(storeWrites([this] { QTest::keyClick(control(u"Text2"_qs), Qt::Key_Return); }), 1);
     QCOMPARE(temp->store().get(keys::DateCountDownText, 2), u"Still past"_qs);
     QCOMPARE(temp->store().get(keys::DateCountDownDate, 2), u"02/27/2026"_qs);
     QCOMPARE(temp->store().get(keys::DateCountDownTime, 2), u"12:00:00 AM"_qs);
@@ -738,7 +765,7 @@ void TestTimerWindows::countFullSaveAndRetrieve()
     QFETCH(QString, shown);
     open<CountFull>();
     setBars(u"HScroll1"_qs, u"HScroll2"_qs, 12, 34);
-    trigger(u"menusave"_qs);
+    QCOMPARE(storeWrites([this] { trigger(u"menusave"_qs); }), 1);
     QCOMPARE(temp->reopen()->get(keys::FullScreenMinutes), u"12"_qs);
     QCOMPARE(temp->reopen()->get(keys::FullScreenSeconds), u"34"_qs);
     if (minutes.isEmpty()) {
