@@ -1,0 +1,57 @@
+// The tray icon under an XEmbed tray, where the icon is a widget of Qt's in this process.
+#include "platform/systemtray.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+using namespace nookery;
+
+namespace {
+
+// Stands in for Qt's icon widget, which opens the menu and reports a click on a press.
+class IconWidget final : public QWidget
+{
+public:
+    QList<Qt::MouseButton> pressed;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override { pressed << event->button(); }
+};
+
+} // namespace
+
+class tst_SystemTray : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuOpensOnRelease();
+};
+
+// The press never reaches Qt's widget, so nothing opens while the button is down; the release
+// is reported, and the main window opens the menu on it.
+void tst_SystemTray::menuOpensOnRelease()
+{
+    SystemTray tray;
+    IconWidget icon;
+    icon.resize(22, 22);
+    icon.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&icon));
+    tray.reportReleasesOf(&icon);
+    QSignalSpy reported(&tray, &Tray::mouseEvent);
+    QTest::mousePress(&icon, Qt::RightButton);
+    QTest::mousePress(&icon, Qt::LeftButton);
+    QVERIFY(reported.isEmpty());
+    QVERIFY(icon.pressed.isEmpty());
+    QTest::mouseRelease(&icon, Qt::RightButton);
+    QTest::mouseRelease(&icon, Qt::LeftButton);
+    QCOMPARE(reported.size(), 2);
+    QCOMPARE(reported.at(0).at(0).value<Tray::Event>(), Tray::Event::RightRelease);
+    QCOMPARE(reported.at(1).at(0).value<Tray::Event>(), Tray::Event::LeftRelease);
+    // The middle button is Qt's to report, as before.
+    QTest::mousePress(&icon, Qt::MiddleButton);
+    QCOMPARE(icon.pressed, QList<Qt::MouseButton>{Qt::MiddleButton});
+}
+
+QTEST_MAIN(tst_SystemTray)
+#include "tst_systemtray.moc"
