@@ -286,6 +286,8 @@ void stickynotes::keepUnsaved(const char *why)
 {
     const QString path = unsavedNotePath(m_startFolder, m_shownTab + 1);
     const RtfWriteResult kept = writeRtfFile(path, *RichTextBox1->document());
+    const QByteArray reason = QString::fromUtf8(why).simplified().toUtf8();
+    why = reason.constData();
     if (kept.ok) {
         qWarning("Sticky Notes: the note was not saved (%s); its text is in %s", why,
                  qPrintable(QDir::toNativeSeparators(path)));
@@ -368,8 +370,9 @@ void stickynotes::saveShownNote(bool always)
         return;
     if (const auto problem = makeFolders(QFileInfo(m_notePath).absolutePath())) {
         throw FolderError(QStringLiteral("The note was not saved: the folder %1 could not be "
-                                         "made (%2).\n\nThe note stays in the window; choose "
-                                         "another Path in Options or make the folder yourself.")
+                                         "made (%2).\n\nThe note stays in the window. Make the "
+                                         "folder, or change \"Path\" in Nookery.ini, and save "
+                                         "again.")
                               .arg(problem->folder, problem->reason));
     }
     const RtfWriteResult written = writeRtfFile(m_notePath, *doc);
