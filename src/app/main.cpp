@@ -17,5 +17,5 @@ int main(int argc, char *argv[])
     nookery::SuiteRun run(QDir::current(), nookery::SettingsStore::defaultFilePath());
     nookery::quitOnTerminationSignals([&run] { run.quit(); });
     run.start();
-    return QApplication::exec();
+    return run.exec();
 }

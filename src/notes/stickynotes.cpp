@@ -59,6 +59,14 @@ QString tabMenuCaption(int tab, const QString &name)
     return prefix + QStringLiteral("  ") + name;
 }
 
+// A note that could not be written because its folder could not be made; the text names the
+// folder and the reason, for the user.
+class FolderError : public IoError
+{
+public:
+    using IoError::IoError;
+};
+
 bool isNormal(const QWidget *w)
 {
     return !(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -132,10 +140,16 @@ void stickynotes::changeEvent(QEvent *event)
 
 void stickynotes::closeEvent(QCloseEvent *event)
 {
-    // A note that could not be written keeps the window open, edits and all.
-    if (!trap(m_platform.messages(), 506, [&] { saveShownNote(false); })) {
-        event->ignore();
-        return;
+    // A note that could not be written keeps the window open, edits and all, unless the user
+    // chooses to close without it.
+    if (!saveOrSay(506, false)) {
+        if (!m_platform.messages().question(
+                suiteTitle(), QStringLiteral("The note could not be saved. Close Sticky Notes "
+                                             "without saving it?"))) {
+            event->ignore();
+            return;
+        }
+        RichTextBox1->document()->setModified(false);
     }
     if (isNormal(this))
         trap(m_platform.messages(), 506, [&] { storeGeometry(); });
@@ -155,7 +169,7 @@ void stickynotes::suiteEnding()
     try {
         saveShownNote(false);
     } catch (const std::exception &e) {
-        qWarning("Sticky Notes: the note was not saved: %s", e.what());
+        keepUnsaved(e.what());
     }
     try {
         if (isNormal(this))
@@ -253,6 +267,36 @@ void stickynotes::noteMessage(const QString &text)
     m_platform.messages().information(suiteTitle(), text);
 }
 
+bool stickynotes::saveOrSay(int handler, bool always)
+{
+    QString folderProblem;
+    const bool saved = trap(m_platform.messages(), handler, [&] {
+        try {
+            saveShownNote(always);
+        } catch (const FolderError &e) {
+            folderProblem = QString::fromStdString(e.what());
+        }
+    });
+    if (!folderProblem.isEmpty())
+        noteMessage(folderProblem);
+    return saved && folderProblem.isEmpty();
+}
+
+void stickynotes::keepUnsaved(const char *why)
+{
+    const QString path = unsavedNotePath(m_startFolder, m_shownTab + 1);
+    const RtfWriteResult kept = writeRtfFile(path, *RichTextBox1->document());
+    const QByteArray reason = QString::fromUtf8(why).simplified().toUtf8();
+    why = reason.constData();
+    if (kept.ok) {
+        qWarning("Sticky Notes: the note was not saved (%s); its text is in %s", why,
+                 qPrintable(QDir::toNativeSeparators(path)));
+    } else {
+        qWarning("Sticky Notes: the note was not saved (%s), nor kept in %s: %s", why,
+                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(kept.error));
+    }
+}
+
 void stickynotes::loadShownNote()
 {
     const QDir folder = notesFolder(m_store.get(keys::Path), m_startFolder);
@@ -289,6 +333,14 @@ void stickynotes::loadShownNote()
     delete shown; // unless the editor already did, as with the one it started with
     setNoteReadOnly(readOnly);
     RichTextBox1->moveCursor(QTextCursor::Start);
+    const QString unsaved = unsavedNotePath(m_startFolder, m_shownTab + 1);
+    if (!m_unsavedTold.contains(m_shownTab) && QFileInfo::exists(unsaved)) {
+        m_unsavedTold.insert(m_shownTab);
+        noteMessage(QStringLiteral("This note could not be saved when Nookery ended. The text it "
+                                   "held then is kept in %1; open it in a word processor to "
+                                   "take it back, then delete it.")
+                        .arg(QDir::toNativeSeparators(unsaved)));
+    }
 }
 
 void stickynotes::setNoteReadOnly(bool readOnly)
@@ -316,6 +368,13 @@ void stickynotes::saveShownNote(bool always)
     QTextDocument *doc = RichTextBox1->document();
     if (!always && !doc->isModified())
         return;
+    if (const auto problem = makeFolders(QFileInfo(m_notePath).absolutePath())) {
+        throw FolderError(QStringLiteral("The note was not saved: the folder %1 could not be "
+                                         "made (%2).\n\nThe note stays in the window. Make the "
+                                         "folder, or change \"Path\" in Nookery.ini, and save "
+                                         "again.")
+                              .arg(problem->folder, problem->reason));
+    }
     const RtfWriteResult written = writeRtfFile(m_notePath, *doc);
     if (!written.ok)
         throw IoError(QDir::toNativeSeparators(m_notePath) + QStringLiteral(": ") + written.error);
@@ -343,10 +402,10 @@ void stickynotes::onTabChanged(int index)
 
 bool stickynotes::TabStrip1_BeforeClick()
 {
-    return trap(m_platform.messages(), 508, [&] {
-        saveShownNote(false);
-        lblgetpos = QStringLiteral("1");
-    });
+    if (!saveOrSay(508, false))
+        return false;
+    lblgetpos = QStringLiteral("1");
+    return true;
 }
 
 void stickynotes::TabStrip1_Click()
@@ -365,7 +424,7 @@ void stickynotes::menutab_Click(int tab)
 
 void stickynotes::menusavenow_Click()
 {
-    trap(m_platform.messages(), 506, [&] { saveShownNote(true); });
+    saveOrSay(506, true);
 }
 
 void stickynotes::menucancel_Click()

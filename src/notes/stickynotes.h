@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRectF>
+#include <QSet>
+#include <QTextCursor>
 
 class QAction;
 class QFrame;
@@ -97,6 +99,11 @@ private:
     // Writes the shown note when it changed since it was loaded or saved, or always; throws
     // IoError when the file cannot be written. A note opened read-only is never written.
     void saveShownNote(bool always);
+    // Saves as above under a numbered handler; a folder that cannot be made is told in words.
+    // Returns whether the note is saved.
+    bool saveOrSay(int handler, bool always);
+    // On the way out, a note that could not be saved goes to its recovery file.
+    void keepUnsaved(const char *why);
     void loadShownNote();
     void setNoteReadOnly(bool readOnly);
     void toggleCharacter(QAction *button, CharAttribute which);
@@ -152,6 +159,8 @@ private:
     QTimer *Timer1 = nullptr;
     QFrame *Line1 = nullptr;
     QPointer<stickynotesfind> m_find;
+    QTextCursor m_findSelection; // the selection Find left in the note
+    QSet<int> m_unsavedTold;     // tabs whose recovery file was pointed out
 };
 
 } // namespace nookery

@@ -12,6 +12,7 @@
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QFileInfo>
@@ -20,7 +21,10 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 #include <QToolBar>
+
+#include <memory>
 
 namespace nookery {
 
@@ -227,9 +231,39 @@ void stickynotes::refusePaste()
 
 // ---- find, print, stamp ------------------------------------------------------------------
 
+namespace {
+
+// The note, or its selection when the printer's range says so, on pages of the printer's size
+// with a 2 cm margin. A document with a page size of its own is printed as it is laid out, so
+// no page number is added at the foot: only the note's text is printed.
+void printNote(const QTextEdit &note, QPrinter &printer)
+{
+    std::unique_ptr<QTextDocument> doc;
+    if (printer.printRange() == QPrinter::Selection) {
+        doc = std::make_unique<QTextDocument>();
+        doc->setDefaultFont(note.document()->defaultFont());
+        QTextCursor(doc.get()).insertFragment(note.textCursor().selection());
+    } else {
+        doc.reset(note.document()->clone());
+    }
+    // Where the printer has no margins of its own, a sliver keeps the edge clear.
+    if (!printer.fullPage() && printer.pageLayout().margins().isNull())
+        printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+    doc->documentLayout()->setPaintDevice(&printer);
+    // Frame margins count in pixels at 96 dpi; the layout scales them to the printer.
+    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+    frame.setMargin(2 / 2.54 * 96);
+    doc->rootFrame()->setFrameFormat(frame);
+    doc->setPageSize(QSizeF(printer.width(), printer.height()));
+    doc->print(&printer);
+}
+
+} // namespace
+
 void stickynotes::menufind_Click()
 {
-    auto *find = new stickynotesfind(RichTextBox1, lblgetpos, m_platform.messages(), m_suite, this);
+    auto *find = new stickynotesfind(RichTextBox1, lblgetpos, m_findSelection,
+                                     m_platform.messages(), m_suite, this);
     m_find = find;
     find->move(pos());
     // Modal without a nested event loop.
@@ -248,7 +282,7 @@ void stickynotes::menuprint_Click()
     const QPointer<stickynotes> alive(this);
     if (!m_platform.dialogs().ShowPrinter(*printer, flags) || !alive)
         return;
-    RichTextBox1->print(printer.get());
+    printNote(*RichTextBox1, *printer);
     if (printer->printerState() != QPrinter::Error)
         return;
     const QString why =

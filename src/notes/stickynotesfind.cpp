@@ -51,9 +51,10 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-stickynotesfind::stickynotesfind(QTextEdit *note, QString &getpos, MessageBoxes &messages,
-                                 Suite &suite, QWidget *parent)
-    : QDialog(parent), m_note(note), lblgetpos(getpos), m_messages(messages), m_suite(suite)
+stickynotesfind::stickynotesfind(QTextEdit *note, QString &getpos, QTextCursor &ownSelection,
+                                 MessageBoxes &messages, Suite &suite, QWidget *parent)
+    : QDialog(parent), m_note(note), lblgetpos(getpos), m_ownSelection(ownSelection),
+      m_messages(messages), m_suite(suite)
 {
     setObjectName(QStringLiteral("stickynotesfind"));
     helpcontext::set(this, helpcontext::StickyNotesFind);
@@ -102,6 +103,7 @@ int stickynotesfind::findFrom(int from, int end)
     if (found.isNull() || (end >= 0 && found.selectionEnd() > end))
         return -1;
     m_note->setTextCursor(found);
+    m_ownSelection = found;
     return found.selectionStart();
 }
 
@@ -109,14 +111,20 @@ void stickynotesfind::notFound()
 {
     m_messages.information(suiteTitle(), QStringLiteral("Word not found."));
     lblgetpos = QStringLiteral("1");
+    // Whatever is selected now has been searched: the next Find starts at the top.
+    m_ownSelection = m_note->textCursor();
 }
 
 void stickynotesfind::butfind1_Click()
 {
     const QTextCursor selection = m_note->textCursor();
-    const int p = selection.hasSelection()
-                      ? findFrom(selection.selectionStart(), selection.selectionEnd())
-                      : findFrom(0, -1);
+    // The cursor Find kept follows edits, so it still names the same text when compared.
+    const bool users =
+        selection.hasSelection() &&
+        (m_ownSelection.isNull() || selection.selectionStart() != m_ownSelection.selectionStart() ||
+         selection.selectionEnd() != m_ownSelection.selectionEnd());
+    const int p =
+        users ? findFrom(selection.selectionStart(), selection.selectionEnd()) : findFrom(0, -1);
     if (p < 0) {
         notFound();
         return;

@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextCursor;
 class QTextEdit;
 
 namespace nookery {
@@ -13,14 +14,16 @@ class MessageBoxes;
 class Suite;
 
 // "Find": searches the note for a whole word, case ignored. The position of the last match
-// is the notes window's `lblgetpos`, shared with it; Find Next starts two past it.
+// is the notes window's `lblgetpos`, shared with it; Find Next starts two past it. Find
+// searches only within a selection the user made: `ownSelection`, also the window's, is the
+// selection Find itself left in the note, which the next Find searches past.
 class stickynotesfind final : public QDialog
 {
     Q_OBJECT
 
 public:
-    stickynotesfind(QTextEdit *note, QString &lblgetpos, MessageBoxes &messages, Suite &suite,
-                    QWidget *parent);
+    stickynotesfind(QTextEdit *note, QString &lblgetpos, QTextCursor &ownSelection,
+                    MessageBoxes &messages, Suite &suite, QWidget *parent);
 
     void butfind1_Click();
     void butfind2_Click();
@@ -41,6 +44,7 @@ private:
 
     QTextEdit *m_note;
     QString &lblgetpos;
+    QTextCursor &m_ownSelection;
     MessageBoxes &m_messages;
     Suite &m_suite;
 

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 namespace nookery {
 
@@ -25,12 +24,24 @@ HelpDocument HelpDocument::load(const QString &path)
 
 namespace {
 
+// The browser knows HTML element names only: an element is written by its local name, never
+// with the namespace prefix an XML writer would give it, and closed explicitly, since "<p/>"
+// opens a paragraph in HTML.
+void writeStart(QString &out, const QXmlStreamReader &xml)
+{
+    out += u'<' + xml.name();
+    for (const QXmlStreamAttribute &a : xml.attributes())
+        out +=
+            u' ' + a.name() + QStringLiteral("=\"") + a.value().toString().toHtmlEscaped() + u'"';
+    out += u'>';
+}
+
 // Reads one <section> whose start tag the reader is on; returns at its end tag.
 HelpTopic readSection(QXmlStreamReader &xml, int number)
 {
     HelpTopic topic;
     topic.number = number;
-    QXmlStreamWriter out(&topic.html);
+    QString &out = topic.html;
     int depth = 0;
     bool inTitle = false;
     bool titleDone = false;
@@ -38,6 +49,7 @@ HelpTopic readSection(QXmlStreamReader &xml, int number)
         xml.readNext();
         if (xml.isStartElement()) {
             ++depth;
+            writeStart(out, xml);
             if (!titleDone && xml.name() == u"h1")
                 inTitle = true;
             // Block elements separate words in the searchable text.
@@ -46,17 +58,18 @@ HelpTopic readSection(QXmlStreamReader &xml, int number)
             if (depth == 0)
                 break;
             --depth;
+            out += QStringLiteral("</") + xml.name() + u'>';
             if (inTitle && xml.name() == u"h1") {
                 inTitle = false;
                 titleDone = true;
             }
             topic.text += u' ';
         } else if (xml.isCharacters()) {
+            out += xml.text().toString().toHtmlEscaped();
             topic.text += xml.text();
             if (inTitle)
                 topic.title += xml.text();
         }
-        out.writeCurrentToken(xml);
     }
     topic.title = topic.title.simplified();
     topic.text = topic.text.simplified();

@@ -10,7 +10,7 @@ struct HelpTopic
 {
     int number = 0;
     QString title;
-    QString html; // the section's content as XHTML, title included
+    QString html; // the section's content as HTML without namespaces, title included
     QString text; // the same as plain text, for searching
 };
 

@@ -1,6 +1,8 @@
 #include "platform/systemtray.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSystemTrayIcon>
 
 namespace nookery {
@@ -51,6 +53,32 @@ void SystemTray::add(const QIcon &icon, const QString &tip)
     m_icon->setIcon(icon);
     m_icon->setToolTip(tip);
     m_icon->show();
+    // Only an XEmbed icon is a widget of this process (a StatusNotifierItem host draws the
+    // icon and its menu itself, and reports no release): Qt names it, one per icon.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == u"QSystemTrayIconSys")
+            reportReleasesOf(w);
+    }
+}
+
+void SystemTray::reportReleasesOf(QWidget *icon)
+{
+    icon->installEventFilter(this);
+}
+
+bool SystemTray::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const bool leftOrRight =
+        (event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton);
+    if (!leftOrRight)
+        return Tray::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonRelease)
+        emit mouseEvent(mouse->button() == Qt::LeftButton ? Event::LeftRelease
+                                                          : Event::RightRelease);
+    return true;
 }
 
 void SystemTray::remove()

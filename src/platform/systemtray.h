@@ -7,6 +7,7 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class QWidget;
 
 namespace nookery {
 
@@ -20,6 +21,13 @@ public:
     void add(const QIcon &icon, const QString &tip) override;
     void remove() override;
     void setMenu(QMenu *menu) override;
+
+    // An XEmbed tray's icon is a widget of Qt's that opens the menu and reports the click
+    // when a button goes down; the suite takes the press from it and reports the release.
+    void reportReleasesOf(QWidget *icon);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;

@@ -242,15 +242,20 @@ void Nookery::Form_Load()
     if (!loaded) {
         // Neither the window nor the icon exists yet; show the window so the suite can be
         // reached this time too.
-        showStrip();
+        if (!m_unloaded)
+            showStrip();
         return;
     }
-    AddVersionNumber();
-    RunNookery();
-    LoadMenu();
-    LogStartup();
-    AppsToRunNow();
-    Timer1.start();
+    // A quit from inside a step's message box (a signal, logout, Exit) ends the sequence.
+    for (void (Nookery::*step)() :
+         {&Nookery::AddVersionNumber, &Nookery::RunNookery, &Nookery::LoadMenu,
+          &Nookery::LogStartup, &Nookery::AppsToRunNow}) {
+        if (m_unloaded)
+            return;
+        (this->*step)();
+    }
+    if (!m_unloaded)
+        Timer1.start();
 }
 
 void Nookery::AddVersionNumber()

@@ -7,6 +7,7 @@
 #include "shell/nookery.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace nookery {
 
@@ -28,6 +29,7 @@ struct SuiteRun::Parts
     ToolWindows tools;
     Nookery window;
     ContextHelp contextHelp;
+    bool ended = false;
 };
 
 SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)
@@ -45,6 +47,7 @@ SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile,
     // Every way out (Exit, F12, closing the strip, a signal, logout) ends here, once: the
     // open tool windows keep what they must, then go without being asked anything.
     QObject::connect(&d->window, &Nookery::exitRequested, &d->window, [this] {
+        d->ended = true;
         d->tools.closeAll();
         QCoreApplication::exit(0);
     });
@@ -63,6 +66,16 @@ void SuiteRun::start()
 void SuiteRun::quit()
 {
     d->window.Form_Unload();
+}
+
+int SuiteRun::exec()
+{
+    // QCoreApplication::exit() before the main loop only ends the loops running then, such as
+    // a message box's, and exec() would then run for good: the loop is entered only to be left,
+    // after what was posted on the way out (deferred deletions) is done.
+    if (d->ended)
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    return QApplication::exec();
 }
 
 Nookery &SuiteRun::mainWindow()

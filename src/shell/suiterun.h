@@ -27,6 +27,9 @@ public:
     // Ends the suite: tray icon removed, tool windows told and discarded, event loop left
     // with 0.
     void quit();
+    // Runs the event loop until the suite ends; returns the exit code. A quit that came while
+    // the start-up sequence still ran (from inside one of its message boxes) ends it at once.
+    int exec();
 
     Nookery &mainWindow();
     ToolWindows &tools();

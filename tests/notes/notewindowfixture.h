@@ -139,6 +139,8 @@ private slots:
     void unreadableNotesAreLeftAlone_data();
     void unreadableNotesAreLeftAlone();
     void failedSaveKeepsTheNote();
+    void missingNotesFolder_data();
+    void missingNotesFolder();
     void quitSavesTheNote();
     void geometry_data();
     void geometry();
@@ -155,12 +157,14 @@ private slots:
     void fontsAndColours();
     void cancelledDialogsChangeNothing();
     void clipboardIsPlainText();
+    void editorKeysKeepFormatting();
     void richPasteKeepsWhatTheFileKeeps();
     void oversizedPasteIsRefused();
     void roundTrip();
     void find_data();
     void find();
     void findNextAndAgain();
+    void findNarrowsOnlyToTheUsersSelection();
     void findDialog();
     void stampReplacesSelectionInOneStep();
     void print();

@@ -2,8 +2,10 @@
 // date stamp. Part of tst_stickynotes.
 
 #include "common/failure.h"
+#include "common/helpcontext.h"
 #include "notes/stickynotesfind.h"
 #include "notewindowfixture.h"
+#include "platform/helpdocument.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -210,6 +212,21 @@ void TestStickyNotes::clipboardIsPlainText()
     QCOMPARE(f.text(), u" itboldx\ny"_qs);
 }
 
+// The editor's own keys keep the formatting, unlike the menu entries, and the help says so.
+void TestStickyNotes::editorKeysKeepFormatting()
+{
+    f.writeNote(1, u"<p><b>bold</b> plain</p>"_qs);
+    f.open();
+    f.select(0, 4);
+    QTest::keyClick(f.editor(), Qt::Key_C, Qt::ControlModifier);
+    f.editor()->moveCursor(QTextCursor::End);
+    QTest::keyClick(f.editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f.shown(), u"[b]bold[] plain[b]bold"_qs);
+    const HelpTopic *topic = HelpDocument::load().topic(helpcontext::StickyNotes);
+    QVERIFY(topic->text.contains(u"Ctrl+X, Ctrl+C and Ctrl+V, which the note handles itself, "
+                                 "keep the formatting"_qs));
+}
+
 void TestStickyNotes::richPasteKeepsWhatTheFileKeeps()
 {
     f.open();
@@ -360,6 +377,48 @@ void TestStickyNotes::findNextAndAgain()
     dialog->reject();
 }
 
+// Find searches within a selection only when the user made it: the match Find selected does
+// not narrow the next search, and after "Word not found." the next Find starts at the top.
+void TestStickyNotes::findNarrowsOnlyToTheUsersSelection()
+{
+    // 0 hello, 6 Cat, 10 catalog, 18 cat, 22 world
+    f.writeNote(1, u"<p>hello Cat catalog cat world</p>"_qs);
+    f.open();
+    const auto find = [&](const QString &word) {
+        stickynotesfind *dialog = openFind(word);
+        dialog->butfind1_Click();
+        return dialog;
+    };
+    stickynotesfind *dialog = find(u"world"_qs);
+    QCOMPARE(f.window->lblgetpos, u"22"_qs);
+    dialog->findChild<QPushButton *>(u"butclose"_qs)->click();
+    dialog = find(u"hello"_qs);
+    QCOMPARE(f.window->lblgetpos, u"0"_qs);
+    dialog->reject();
+
+    dialog = find(u"cat"_qs);
+    QCOMPARE(f.window->lblgetpos, u"6"_qs);
+    dialog->butfind2_Click();
+    QCOMPARE(f.window->lblgetpos, u"18"_qs);
+    dialog->butfind2_Click();
+    QCOMPARE(f.messages(), QStringList{u"Word not found."_qs});
+    dialog->butfind1_Click();
+    QCOMPARE(f.window->lblgetpos, u"6"_qs);
+    dialog->reject();
+
+    // The user's own selection narrows the search, once.
+    f.select(10, 23);
+    dialog = find(u"cat"_qs);
+    QCOMPARE(f.window->lblgetpos, u"18"_qs);
+    dialog->reject();
+    f.select(0, 5);
+    dialog = find(u"cat"_qs);
+    QCOMPARE(f.messages().size(), 2);
+    dialog->butfind1_Click();
+    QCOMPARE(f.window->lblgetpos, u"6"_qs);
+    dialog->reject();
+}
+
 void TestStickyNotes::findDialog()
 {
     f.open();
@@ -425,6 +484,9 @@ void TestStickyNotes::print()
     QVERIFY(all.contains(u"Boldface opening"_qs) && all.contains(u"line 77"_qs) &&
             all.contains(u"closing"_qs));
     QVERIFY(pdfText(pdf, u"pdffonts"_qs).contains(QRegularExpression(u"Bold"_qs)));
+    // The note's text only: no page number at the foot of a page.
+    const QRegularExpression pageNumber(u"^\\s*\\d+\\s*$"_qs, QRegularExpression::MultilineOption);
+    QVERIFY2(!pageNumber.match(all).hasMatch(), qPrintable(pageNumber.match(all).captured()));
 
     // With a selection, the dialog offers and chooses it, and only it is printed.
     f.select(9, 16);

@@ -13,8 +13,17 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 using namespace nookery;
 using namespace nookery::test;
+
+namespace {
+const QString CloseUnsaved =
+    u"The note could not be saved. Close Sticky Notes without saving it?"_qs;
+}
 
 void TestStickyNotes::init()
 {
@@ -246,13 +255,94 @@ void TestStickyNotes::failedSaveKeepsTheNote()
     QCOMPARE(f.messages().last(), failureMessage(506));
     f.window->show();
     f.trigger(u"menuclose"_qs);
-    QCOMPARE(f.messages().last(), failureMessage(506));
+    QCOMPARE(f.messages().mid(2), (QStringList{failureMessage(506), CloseUnsaved}));
     QVERIFY(f.window->isVisible());
 
     f.unblockSaving(1);
     f.trigger(u"menuclose"_qs);
     QVERIFY(!f.window->isVisible());
     QCOMPARE(f.readNote(1), u"unsaved"_qs);
+}
+
+void TestStickyNotes::missingNotesFolder_data()
+{
+    QTest::addColumn<QString>("path");    // under the notes folder
+    QTest::addColumn<QString>("blocker"); // made first: "file" or "read-only" folder
+    QTest::addColumn<QString>("failing"); // the folder the message names; none: saved
+    QTest::addColumn<int>("error");
+    QTest::newRow("two levels below") << u"new/notes"_qs << QString() << QString() << 0;
+    QTest::newRow("under a file") << u"file/notes"_qs << u"file"_qs << u"file/notes"_qs << ENOTDIR;
+    QTest::newRow("under a read-only folder")
+        << u"locked/new/notes"_qs << u"locked"_qs << u"locked/new"_qs << EACCES;
+}
+
+// Saving a note makes the folders its path lacks, for the user alone. A folder that cannot be
+// made is named with the reason, the text stays, Close asks, and quitting keeps the text in a
+// recovery file that the next open of the tab points out.
+void TestStickyNotes::missingNotesFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, blocker);
+    QFETCH(QString, failing);
+    QFETCH(int, error);
+    const QDir notes(f.notes->path());
+    if (blocker == u"file") {
+        f.writeBytes(blocker, "in the way");
+    } else if (!blocker.isEmpty()) {
+        if (::geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QVERIFY(notes.mkdir(blocker, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    f.store().save(keys::Path, notes.filePath(path));
+    f.open();
+    f.type(u"typed"_qs);
+    f.trigger(u"menutab2"_qs);
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const auto mode = [](const QString &p) {
+        return QFile::permissions(p) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    };
+    if (failing.isEmpty()) {
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.tabs()->currentIndex(), 1);
+        QFile saved(notes.filePath(path + u"/Sticky1.rtf"));
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("typed"));
+        QCOMPARE(mode(notes.filePath(u"new"_qs)), ownerOnly);
+        QCOMPARE(mode(notes.filePath(path)), ownerOnly);
+        return;
+    }
+    const QString named = QDir::toNativeSeparators(notes.filePath(failing));
+    QCOMPARE(f.messages().size(), 1);
+    QVERIFY2(f.messages().first().contains(named + u" could not be made (" +
+                                           QString::fromLocal8Bit(std::strerror(error)) + u')'),
+             qPrintable(f.messages().first()));
+    QCOMPARE(f.tabs()->currentIndex(), 0);
+    QCOMPARE(f.text(), u"typed"_qs);
+
+    f.window->show();
+    f.platform->messageBoxes.answers = {false};
+    f.trigger(u"menuclose"_qs);
+    QCOMPARE(f.messages().last(), CloseUnsaved);
+    QVERIFY(f.window->isVisible());
+    f.platform->messageBoxes.answers = {true};
+    f.trigger(u"menuclose"_qs);
+    QVERIFY(!f.window->isVisible());
+
+    f.open();
+    f.type(u"kept"_qs);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"Sticky1.rtf.unsaved"_qs));
+    f.window->suiteEnding();
+    const QString unsaved = notes.filePath(u"Sticky1.rtf.unsaved"_qs);
+    QCOMPARE(mode(unsaved), QFile::ReadOwner | QFile::WriteOwner);
+    QTextDocument doc;
+    QVERIFY(readRtfFile(unsaved, &doc).status == RtfReadResult::Status::Ok);
+    QCOMPARE(doc.toPlainText(), u"kept"_qs);
+    f.platform->messageBoxes.shown.clear();
+    f.open();
+    QCOMPARE(f.messages().size(), 1);
+    QVERIFY(f.messages().first().contains(QDir::toNativeSeparators(unsaved)));
+    f.trigger(u"menutab2"_qs);
+    f.trigger(u"menutab1"_qs);
+    QCOMPARE(f.messages().size(), 1);
 }
 
 void TestStickyNotes::quitSavesTheNote()

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace nookery;
@@ -24,6 +25,7 @@ private slots:
     void requests();
     void searchFindsTopicsHoldingEveryWord_data();
     void searchFindsTopicsHoldingEveryWord();
+    void topicsShowFormatted();
     void linksAndHistory();
     void oneViewerServesEveryRequest();
 };
@@ -141,6 +143,66 @@ void tst_HelpViewer::searchFindsTopicsHoldingEveryWord()
         results->itemClicked(results->item(0));
         QCOMPARE(viewer.currentTopic(), found.first());
     }
+}
+
+namespace {
+
+// The shown page's heading (the first block with text, as a heading of level 1) and its links.
+QString heading(const QTextBrowser *browser)
+{
+    for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next()) {
+        if (!b.text().trimmed().isEmpty())
+            return b.blockFormat().headingLevel() == 1 ? b.text().simplified() : QString();
+    }
+    return {};
+}
+
+QMap<QString, int> links(const QTextBrowser *browser)
+{
+    QMap<QString, int> out;
+    for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isAnchor())
+                out[it.fragment().charFormat().anchorHref()] = it.fragment().position();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Each topic shows as a page, not one run of text: its title as a heading and every link of
+// the topic as a link the user can click. Found topics show the same way.
+void tst_HelpViewer::topicsShowFormatted()
+{
+    const HelpDocument doc = HelpDocument::load();
+    HelpViewer viewer;
+    auto *browser = viewer.findChild<QTextBrowser *>(QStringLiteral("browser"));
+    const QRegularExpression href(QStringLiteral("href=\"(#\\d+)\""));
+    for (const HelpTopic &t : doc.topics()) {
+        viewer.showRequest(QStringLiteral("nookery.hlp"), 1, t.number);
+        QCOMPARE(viewer.currentTopic(), t.number);
+        QCOMPARE(heading(browser), t.title);
+        const QMap<QString, int> shown = links(browser);
+        for (auto m = href.globalMatch(t.html); m.hasNext();) {
+            const QString target = m.next().captured(1);
+            QVERIFY2(shown.contains(target), qPrintable(QString::number(t.number) + target));
+        }
+    }
+
+    viewer.showRequest(QStringLiteral("nookery.hlp"), 1, helpcontext::Contents);
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QTextCursor at(browser->document());
+    at.setPosition(links(browser).value(QStringLiteral("#240")) + 1);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
+    QCOMPARE(viewer.currentTopic(), 240);
+
+    viewer.findChild<QLineEdit *>(QStringLiteral("searchBox"))->setText(QStringLiteral("alarm"));
+    auto *results = viewer.findChild<QListWidget *>(QStringLiteral("results"));
+    QVERIFY(results->count() > 0);
+    results->itemClicked(results->item(0));
+    QCOMPARE(heading(browser), results->item(0)->text());
+    QVERIFY(!links(browser).isEmpty());
 }
 
 void tst_HelpViewer::linksAndHistory()

@@ -20,6 +20,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <csignal>
@@ -165,6 +166,8 @@ private slots:
     void cleanup();
     void everyWayOutLetsOpenWindowsSaveFirst_data();
     void everyWayOutLetsOpenWindowsSaveFirst();
+    void quitWhileAMessageBoxIsUp_data();
+    void quitWhileAMessageBoxIsUp();
     void savedOptionsShowAtOnceInTheMainWindow_data();
     void savedOptionsShowAtOnceInTheMainWindow();
     void reopeningOptionsOnAnotherPageKeepsTheEdits();
@@ -223,6 +226,53 @@ void tst_SuiteRun::everyWayOutLetsOpenWindowsSaveFirst()
         QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
     }
     QVERIFY(!note);
+    QCOMPARE(log, (QStringList{QStringLiteral("ending"), QStringLiteral("gone")}));
+}
+
+void tst_SuiteRun::quitWhileAMessageBoxIsUp_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"SIGTERM", "Exit", "logout"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+// With a box up before the main loop (the start-up log cannot be written), every way out ends
+// the run with 0 after the open windows were told.
+void tst_SuiteRun::quitWhileAMessageBoxIsUp()
+{
+    QFETCH(QString, way);
+    // As in a new process, no quit is pending from an earlier test: a main loop that starts
+    // and ends clears it.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"startup.dat"_qs));
+    QStringList log;
+    auto *platform = new test::FakePlatform;
+    SuiteRun run(
+        QDir(dir.path()), dir.filePath(u"Nookery.ini"_qs), desktop(platform, true),
+        {{Tool::StickyNotes, [&log](const ToolContext &) { return new NoteStandIn(log); }}});
+    current = &run;
+    // A box runs its own loop until it is answered, or until the suite's way out ends it.
+    platform->messageBoxes.whileShown = [&] {
+        run.tools().show(Tool::StickyNotes);
+        if (way == u"SIGTERM")
+            std::raise(SIGTERM);
+        else if (way == u"Exit")
+            run.mainWindow().findChild<QAction *>(QStringLiteral("menuexit"))->trigger();
+        else
+            QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+        QEventLoop box;
+        QTimer::singleShot(10000, &box, [&box] { box.exit(1); });
+        QVERIFY2(box.exec() != 1, "the box stayed up");
+    };
+    run.start();
+    QTimer stuck;
+    QObject::connect(&stuck, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    stuck.start(10000);
+    QCOMPARE(run.exec(), 0);
+    current = nullptr;
+    QCOMPARE(platform->messageBoxes.shown.size(), 1);
     QCOMPARE(log, (QStringList{QStringLiteral("ending"), QStringLiteral("gone")}));
 }
 
