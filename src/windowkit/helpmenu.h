@@ -14,10 +14,10 @@ class Suite;
 // The Help menu's captions: they differ a little from window to window.
 struct HelpMenuCaptions
 {
-    const char16_t *topics;           // "&Help Topics" or "Help &Topics"
-    const char16_t *usingTool;        // "&Using Calendar"
+    const char16_t *topics;             // "&Help Topics" or "Help &Topics"
+    const char16_t *usingTool;          // "&Using Calendar"
     QKeySequence usingKey = Qt::Key_F1; // empty where the caption names the key itself
-    const char *separator = nullptr;  // the separator's name, where the window has one
+    const char *separator = nullptr;    // the separator's name, where the window has one
 };
 
 // Every tool window's Help menu: "menuhelp" with the contents (menuhelp1), the window's own

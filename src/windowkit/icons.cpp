@@ -19,7 +19,8 @@ QString fallbackPath(const QString &name, bool dark)
 bool darkPalette()
 {
     const QPalette palette = QGuiApplication::palette();
-    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
 }
 
 // Stands in for the theme's icon until a button or menu first asks for a picture.

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -34,7 +35,10 @@ void placeWithin(QWidget *window, QPoint topLeft)
         window->move(topLeft);
         return;
     }
-    const QSize frame = window->frameGeometry().size();
+    QSize frame = window->frameGeometry().size();
+    // A window not shown yet has no frame: its title bar is reckoned at the style's height.
+    if (!window->testAttribute(Qt::WA_WState_Created) || frame == window->size())
+        frame.rheight() += window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     // A window larger than the area keeps its top-left corner on the screen.
     const int x = std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width()));
     const int y = std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height()));

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using namespace nookery;
@@ -27,15 +28,16 @@ public:
         QMenu *file = kit::addMenu(menuBar(), "menufile", u"&File"_qs);
         kit::addEntry(file, "menuclose", u"&Close"_qs, Qt::Key_F12);
         addHelpMenu(this, {u"&Help Topics", u"&Using CountDown", Qt::Key_F1, "sep2"});
-        Toolbar1 = new ToolBar(this, "Toolbar1",
-                               {
-                                   {u"cm1", "edit-copy", u"Copy Date", call(this, &KitWindow::copy)},
-                                   {},
-                                   {u"cm2", "format-text-bold", u"toggle bold", 
-                                    [this](QAction *a) { pressed << a->isChecked(); }, true},
-                                   {u"cm3", "help-contents", u"Help Using CountDown",
-                                    call(this, &KitWindow::menuhelp2_Click)},
-                               });
+        Toolbar1 =
+            new ToolBar(this, "Toolbar1",
+                        {
+                            {u"cm1", "edit-copy", u"Copy Date", call(this, &KitWindow::copy)},
+                            {},
+                            {u"cm2", "format-text-bold", u"toggle bold",
+                             [this](QAction *a) { pressed << a->isChecked(); }, true},
+                            {u"cm3", "help-contents", u"Help Using CountDown",
+                             call(this, &KitWindow::menuhelp2_Click)},
+                        });
     }
     void copy() { ++copies; }
     void runHelp(int n, const std::function<void()> &body) override
@@ -77,8 +79,8 @@ private slots:
         QVERIFY(!w.Toolbar1->button(u"cm1")->isCheckable());
 
         // A picture-only button says its tool tip; a menu entry its caption without "&".
-        QAccessibleInterface *button =
-            QAccessible::queryAccessibleInterface(w.Toolbar1->widgetForAction(w.Toolbar1->button(u"cm1")));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(
+            w.Toolbar1->widgetForAction(w.Toolbar1->button(u"cm1")));
         QVERIFY(button);
         QCOMPARE(button->text(QAccessible::Name), u"Copy Date"_qs);
         QCOMPARE(w.Toolbar1->button(u"cm3")->toolTip(), u"Help Using CountDown"_qs);
@@ -159,9 +161,11 @@ private slots:
         const QRect area = w.screen()->availableGeometry();
         kit::centreOnScreen(&w);
         QCOMPARE(w.frameGeometry().center(), area.center());
-        // Pulled back inside past the right and bottom edges, and past the top-left.
+        // Pulled back inside past the right and bottom edges, and past the top-left; a window
+        // without a frame yet keeps room for its title bar.
+        const int titleBar = w.style()->pixelMetric(QStyle::PM_TitleBarHeight);
         kit::placeWithin(&w, area.bottomRight());
-        QCOMPARE(w.frameGeometry().bottomRight(), area.bottomRight());
+        QCOMPARE(w.frameGeometry().bottomRight(), area.bottomRight() - QPoint(0, titleBar));
         kit::placeWithin(&w, area.topLeft() - QPoint(50, 50));
         QCOMPARE(w.frameGeometry().topLeft(), area.topLeft());
         kit::placeWithin(&w, area.topLeft() + QPoint(10, 20));
