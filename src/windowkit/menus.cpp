@@ -29,8 +29,13 @@ QMenu *addSubMenu(QMenu *menu, const char *name, const QString &caption)
 
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &key)
 {
+    return addEntry(menu, QLatin1String(name), caption, key);
+}
+
+QAction *addEntry(QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key)
+{
     QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
     // A window's own keys: two open windows may both use F12.
     action->setShortcut(key);
     action->setShortcutContext(Qt::WindowShortcut);

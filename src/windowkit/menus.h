@@ -14,6 +14,8 @@ namespace nookery::kit {
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
 QMenu *addSubMenu(QMenu *menu, const char *name, const QString &caption);
 // A named entry with its key (none when empty).
+QAction *addEntry(QMenu *menu, const QString &name, const QString &caption,
+                  const QKeySequence &key = {});
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption,
                   const QKeySequence &key = {});
 // A separator, named where the window refers to it.
