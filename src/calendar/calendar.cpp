@@ -10,6 +10,7 @@
 #include "windowkit/placement.h"
 #include "windowkit/toolbar.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -114,6 +115,10 @@ void calendar::buildControls()
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The month grid is what takes the focus; a screen reader names it for the picked date.
+    Calendar1->setAccessibleName(QStringLiteral("Your date"));
+    if (auto *grid = Calendar1->findChild<QAbstractItemView *>())
+        grid->setAccessibleName(QStringLiteral("Your date"));
     Label1 = new QLabel(central);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

@@ -224,6 +224,8 @@ void convert::addResultRows(Table &t, QGridLayout *grid, int firstRow, bool with
             result->fontMetrics().horizontalAdvance(u"-6.21371192237334E-307"_qs) + 12);
         auto *label = new QLabel(unit.abbreviation, t.frame);
         label->setObjectName(indexed(u"Label" + named(c), i));
+        label->setBuddy(result);
+        result->setAccessibleName(kit::spokenText(unit.caption));
         t.results.append(result);
         t.unitLabels.append(label);
         grid->addWidget(result, row, col + 1);

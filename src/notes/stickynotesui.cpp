@@ -146,6 +146,7 @@ void stickynotes::buildBody()
         TabStrip1->addTab(tabNumber(i));
     RichTextBox1 = new NoteEdit(central);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setAccessibleName(QStringLiteral("Sticky note"));
     RichTextBox1->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     layout->addWidget(Line1);
     layout->addSpacing(2);

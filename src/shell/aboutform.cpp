@@ -35,6 +35,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     Image1->setAutoRaise(true);
     Image1->setFocusPolicy(Qt::StrongFocus);
     Image1->setToolTip(QStringLiteral("Update data from an older version"));
+    Image1->setAccessibleName(Image1->toolTip());
     Label1a = new QLabel(QStringLiteral("Nookery"), this);
     Label1a->setObjectName(QStringLiteral("Label1a"));
     QFont big = Label1a->font();

@@ -44,6 +44,7 @@ startup::startup(Platform &platform, Suite &suite, const QDir &startFolder, QWid
     // opens at once.
     startuplist = new QListView(this);
     startuplist->setObjectName(QStringLiteral("startuplist"));
+    startuplist->setAccessibleName(QStringLiteral("Startup dates"));
     startuplist->setUniformItemSizes(true);
     startuplist->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lines = new StartupListModel(startuplist);

@@ -182,6 +182,8 @@ void CountDown::buildPanel(Panel &p, int left)
     ends("0 seconds", "59 seconds", 865);
     p.secondsBar = scrollBar(p.input, bar + u'b', MaxSeconds, 10);
     place(p.secondsBar, 120, 1125, 4600, 315);
+    p.minutesBar->setAccessibleName(title + u" minutes");
+    p.secondsBar->setAccessibleName(title + u" seconds");
 
     p.alarm = new QGroupBox(title, central);
     p.alarm->setObjectName(numbered("Frame", frame0 + 2));

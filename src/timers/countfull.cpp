@@ -135,6 +135,8 @@ void CountFull::buildControls()
                         Qt::AlignLeft, 120);
     HScroll1 = scrollBar(Frame1, QStringLiteral("HScroll1"), MaxMinutes, 15);
     HScroll2 = scrollBar(Frame1, QStringLiteral("HScroll2"), MaxSeconds, 10);
+    HScroll1->setAccessibleName(QStringLiteral("Minutes"));
+    HScroll2->setAccessibleName(QStringLiteral("Seconds"));
 
     Frame2 = new QFrame(central);
     Frame2->setObjectName(QStringLiteral("Frame2"));
