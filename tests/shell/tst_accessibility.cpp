@@ -46,7 +46,8 @@ QStringList unnamedControls(QWidget *window)
     // Menu entries are read from their captions when the menu opens.
     for (const QMenu *menu : window->findChildren<QMenu *>()) {
         for (const QAction *a : menu->actions()) {
-            if (a->isVisible() && !a->isSeparator() && kit::spokenText(a->text()).trimmed().isEmpty())
+            if (a->isVisible() && !a->isSeparator() &&
+                kit::spokenText(a->text()).trimmed().isEmpty())
                 out << describe(menu) + u'/' + a->objectName();
         }
     }
