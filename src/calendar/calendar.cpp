@@ -6,7 +6,11 @@
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
+#include "windowkit/menus.h"
+#include "windowkit/placement.h"
+#include "windowkit/toolbar.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -18,7 +22,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,7 +43,8 @@ const QString ChangeTitle = QStringLiteral("Change Computer Date");
 
 calendar::calendar(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                    QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite)
 {
     setObjectName(QStringLiteral("calendar"));
     setWindowTitle(QStringLiteral("Calendar"));
@@ -60,77 +64,40 @@ calendar::~calendar() = default;
 
 void calendar::buildMenus()
 {
-    const auto entry = [this](QMenu *menu, const char *name, const QString &caption,
-                              const QKeySequence &key) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(key);
-        return a;
-    };
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->menuAction()->setObjectName(QStringLiteral("menufile"));
-    menucopy = entry(menufile, "menucopy", QStringLiteral("Cop&y date to the clipboard"),
-                     QKeySequence(Qt::CTRL | Qt::Key_Y));
-    menuchange = entry(menufile, "menuchange", QStringLiteral("Change the computer's &date"),
-                       QKeySequence(Qt::CTRL | Qt::Key_D));
+    using kit::addEntry;
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
+    menucopy = addEntry(menufile, "menucopy", QStringLiteral("Cop&y date to the clipboard"),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y));
+    menuchange = addEntry(menufile, "menuchange", QStringLiteral("Change the computer's &date"),
+                          QKeySequence(Qt::CTRL | Qt::Key_D));
     helpcontext::set(menucopy, helpcontext::CalendarCopyDate);
     helpcontext::set(menuchange, helpcontext::CalendarChangeDate);
-    menufile->addSeparator()->setObjectName(QStringLiteral("sep0"));
+    kit::addSeparator(menufile, "sep0");
     menuoptions =
-        entry(menufile, "menuoptions", QStringLiteral("&Options"), QKeySequence(Qt::Key_F11));
-    menufile->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    menuclose = entry(menufile, "menuclose", QStringLiteral("&Close"), QKeySequence(Qt::Key_F12));
-
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->menuAction()->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = entry(menuhelp, "menuhelp1", QStringLiteral("&Help Topics"), QKeySequence());
-    menuhelp2 =
-        entry(menuhelp, "menuhelp2", QStringLiteral("&Using Calendar"), QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    menuhelp3 = entry(menuhelp, "menuhelp3", QStringLiteral("&About Nookery"), QKeySequence());
+        addEntry(menufile, "menuoptions", QStringLiteral("&Options"), QKeySequence(Qt::Key_F11));
+    kit::addSeparator(menufile, "sep1");
+    menuclose =
+        addEntry(menufile, "menuclose", QStringLiteral("&Close"), QKeySequence(Qt::Key_F12));
+    addHelpMenu(this, {u"&Help Topics", u"&Using Calendar", Qt::Key_F1, "sep2"});
 }
 
 void calendar::buildToolBar()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    struct Button
-    {
-        const char *key;
-        const char16_t *tip;
-        const char *themeIcon;
-        QStyle::StandardPixmap fallback;
-    };
-    const Button buttons[] = {
-        {"cm1", u"Copy Date To Clipboard", "edit-copy", QStyle::SP_FileDialogContentsView},
-        {nullptr, nullptr, nullptr, {}},
-        {"cm2", u"Change Computer's Date", "preferences-system-time", QStyle::SP_BrowserReload},
-        {nullptr, nullptr, nullptr, {}},
-        {"cm3", u"Set Options", "preferences-system", QStyle::SP_FileDialogDetailedView},
-        {"cm4", u"Help Using Calendar", "help-contents", QStyle::SP_DialogHelpButton},
-        {"cm5", u"Close Calendar", "window-close", QStyle::SP_DialogCloseButton},
-    };
-    for (const Button &b : buttons) {
-        if (!b.key) {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        const QString key = QLatin1String(b.key);
-        const QString tip = QString::fromUtf16(b.tip);
-        const QIcon icon =
-            QIcon::fromTheme(QLatin1String(b.themeIcon), style()->standardIcon(b.fallback));
-        QAction *button = Toolbar1->addAction(icon, tip);
-        button->setObjectName(key);
-        button->setData(key);
-        button->setToolTip(tip);
-        if (key == u"cm1")
-            helpcontext::set(button, helpcontext::CalendarCopyDate);
-        else if (key == u"cm2")
-            helpcontext::set(button, helpcontext::CalendarChangeDate);
-    }
+    Toolbar1 = new ToolBar(
+        this, "Toolbar1",
+        {
+            {u"cm1", "edit-copy", u"Copy Date To Clipboard", call(this, &calendar::menucopy_Click)},
+            {},
+            {u"cm2", "preferences-system-time", u"Change Computer's Date",
+             call(this, &calendar::menuchange_Click)},
+            {},
+            {u"cm3", "configure", u"Set Options", call(this, &calendar::menuoptions_Click)},
+            {u"cm4", "help-contents", u"Help Using Calendar",
+             call(this, &calendar::menuhelp2_Click)},
+            {u"cm5", "window-close", u"Close Calendar", call(this, &calendar::menuclose_Click)},
+        });
+    helpcontext::set(Toolbar1->button(u"cm1"), helpcontext::CalendarCopyDate);
+    helpcontext::set(Toolbar1->button(u"cm2"), helpcontext::CalendarChangeDate);
 }
 
 void calendar::buildControls()
@@ -148,6 +115,10 @@ void calendar::buildControls()
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
     Calendar1->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The month grid is what takes the focus; a screen reader names it for the picked date.
+    Calendar1->setAccessibleName(QStringLiteral("Your date"));
+    if (auto *grid = Calendar1->findChild<QAbstractItemView *>())
+        grid->setAccessibleName(QStringLiteral("Your date"));
     Label1 = new QLabel(central);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -164,9 +135,6 @@ void calendar::connectHandlers()
     connect(menuchange, &QAction::triggered, this, &calendar::menuchange_Click);
     connect(menuoptions, &QAction::triggered, this, &calendar::menuoptions_Click);
     connect(menuclose, &QAction::triggered, this, &calendar::menuclose_Click);
-    connect(menuhelp1, &QAction::triggered, this, &calendar::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &calendar::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &calendar::menuhelp3_Click);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &calendar::Toolbar1_ButtonClick);
     // A click copies the date, a double click (or Enter) sets the computer's date to it.
     connect(Calendar1, &QCalendarWidget::clicked, this, &calendar::menucopy_Click);
@@ -187,12 +155,8 @@ void calendar::place()
     if (!screen)
         return;
     const QRect full = screen->geometry();
-    const QRect area = screen->availableGeometry();
-    int x = full.x() + full.width() - twipsToPixels(RightGapTwips);
-    int y = full.y() + full.height() - twipsToPixels(BottomGapTwips);
-    x = std::max(area.left(), std::min(x, area.x() + area.width() - frameWidth));
-    y = std::max(area.top(), std::min(y, area.y() + area.height() - frameHeight));
-    move(x, y);
+    kit::placeWithin(this, full.bottomRight() + QPoint(1, 1) -
+                               QPoint(twipsToPixels(RightGapTwips), twipsToPixels(BottomGapTwips)));
 }
 
 void calendar::Form_Load()
@@ -263,17 +227,7 @@ void calendar::optionsChanged()
 
 void calendar::Toolbar1_ButtonClick(QAction *button)
 {
-    const QString key = button ? button->data().toString() : QString();
-    if (key == u"cm1")
-        menucopy_Click();
-    else if (key == u"cm2")
-        menuchange_Click();
-    else if (key == u"cm3")
-        menuoptions_Click();
-    else if (key == u"cm4")
-        menuhelp2_Click();
-    else if (key == u"cm5")
-        menuclose_Click();
+    Toolbar1->run(button);
 }
 
 void calendar::menucopy_Click()
@@ -328,21 +282,6 @@ void calendar::menuoptions_Click()
 void calendar::menuclose_Click()
 {
     close();
-}
-
-void calendar::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void calendar::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void calendar::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

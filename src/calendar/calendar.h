@@ -2,6 +2,7 @@
 
 #include "calendar/datestyles.h"
 #include "common/toolwindow.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 class QAction;
 class QCalendarWidget;
 class QLabel;
-class QToolBar;
 
 namespace nookery {
 
@@ -18,10 +18,11 @@ class Clock;
 class Platform;
 class SettingsStore;
 class Suite;
+class ToolBar;
 
 // "Calendar": today in the chosen style, a month to pick a date on, and how many days lie
 // between the two. Copies the picked date and can set the computer's date to it.
-class calendar : public QMainWindow, public ToolWindow
+class calendar : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -38,9 +39,6 @@ public:
     void menuchange_Click();
     void menuoptions_Click();
     void menuclose_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
     void optionsChanged() override;
 
@@ -72,7 +70,7 @@ private:
     // A date change is waiting for the desktop's answer.
     bool m_changing = false;
 
-    QToolBar *Toolbar1 = nullptr;
+    ToolBar *Toolbar1 = nullptr;
     QLabel *lbldatedisplay = nullptr;
     QCalendarWidget *Calendar1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -80,9 +78,6 @@ private:
     QAction *menuchange = nullptr;
     QAction *menuoptions = nullptr;
     QAction *menuclose = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

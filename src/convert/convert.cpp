@@ -4,6 +4,7 @@
 #include "common/twips.h"
 #include "convert/converter.h"
 #include "convert/numberformat.h"
+#include "windowkit/menus.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -63,7 +64,8 @@ void showResult(QLineEdit *box, double value)
 
 } // namespace
 
-convert::convert(Suite &suite, QWidget *parent) : QMainWindow(parent), m_suite(suite)
+convert::convert(Suite &suite, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(suite, helpcontext::Convert), m_suite(suite)
 {
     setObjectName(QStringLiteral("convert"));
     setWindowTitle(QStringLiteral("Conversion Tables"));
@@ -77,22 +79,18 @@ convert::convert(Suite &suite, QWidget *parent) : QMainWindow(parent), m_suite(s
 
 void convert::buildMenus()
 {
-    const auto action = [this](QMenu *menu, const QString &name, const QString &text) {
-        QAction *a = menu->addAction(text);
-        a->setObjectName(name);
-        return a;
+    const auto action = [](QMenu *menu, const QString &name, const QString &text) {
+        return kit::addEntry(menu, name, text);
     };
 
-    QMenu *menuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    menuFile->setObjectName(QStringLiteral("menuFile"));
+    QMenu *menuFile = kit::addMenu(menuBar(), "menuFile", QStringLiteral("&File"));
     menuoptions = action(menuFile, QStringLiteral("menuoptions"), QStringLiteral("&Options"));
     menuoptions->setShortcut(QKeySequence(Qt::Key_F11));
     menuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
     menuClose = action(menuFile, QStringLiteral("menuClose"), QStringLiteral("&Close"));
     menuClose->setShortcut(QKeySequence(Qt::Key_F12));
 
-    QMenu *menuUnits = menuBar()->addMenu(QStringLiteral("&Units"));
-    menuUnits->setObjectName(QStringLiteral("menuUnits"));
+    QMenu *menuUnits = kit::addMenu(menuBar(), "menuUnits", QStringLiteral("&Units"));
     const std::array<std::pair<const char16_t *, const char16_t *>, 12> units = {{
         {u"menuArea", u"&Area"},
         {u"menuAreaMetric", u"Area - Metr&ic"},
@@ -110,14 +108,7 @@ void convert::buildMenus()
     for (const auto &[name, text] : units)
         m_unitActions.append(action(menuUnits, QString::fromUtf16(name), QString::fromUtf16(text)));
 
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = action(menuhelp, QStringLiteral("menuhelp1"), QStringLiteral("&Help Topics"));
-    menuhelp2 =
-        action(menuhelp, QStringLiteral("menuhelp2"), QStringLiteral("&Using Conversion Tables"));
-    menuhelp2->setShortcut(QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    menuhelp3 = action(menuhelp, QStringLiteral("menuhelp3"), QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"&Help Topics", u"&Using Conversion Tables", Qt::Key_F1, "sep2"});
 }
 
 QLineEdit *convert::newEdit(const QString &name, const QString &text, QWidget *parent)
@@ -233,6 +224,8 @@ void convert::addResultRows(Table &t, QGridLayout *grid, int firstRow, bool with
             result->fontMetrics().horizontalAdvance(u"-6.21371192237334E-307"_qs) + 12);
         auto *label = new QLabel(unit.abbreviation, t.frame);
         label->setObjectName(indexed(u"Label" + named(c), i));
+        label->setBuddy(result);
+        result->setAccessibleName(kit::spokenText(unit.caption));
         t.results.append(result);
         t.unitLabels.append(label);
         grid->addWidget(result, row, col + 1);
@@ -245,9 +238,6 @@ void convert::connectHandlers()
 {
     connect(menuoptions, &QAction::triggered, this, &convert::menuoptions_Click);
     connect(menuClose, &QAction::triggered, this, &convert::menuClose_Click);
-    connect(menuhelp1, &QAction::triggered, this, &convert::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &convert::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &convert::menuhelp3_Click);
     for (int i = 0; i < m_unitActions.size(); ++i)
         connect(m_unitActions[i], &QAction::triggered, this, [this, i] { selectTab(i + 1); });
     connect(TabStrip1, &QTabBar::currentChanged, this, &convert::TabStrip1_Click);
@@ -412,21 +402,6 @@ void convert::menuoptions_Click()
 void convert::menuClose_Click()
 {
     close();
-}
-
-void convert::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void convert::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(helpcontext::Convert);
-}
-
-void convert::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

@@ -2,6 +2,7 @@
 
 #include "common/suite.h"
 #include "convert/unittables.h"
+#include "windowkit/helpmenu.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -21,7 +22,7 @@ namespace nookery {
 // "Conversion Tables": a value typed in one unit shown at once in every unit of its
 // category, one category per tab. Controls carry their historic names as objectName
 // (Text400, Option401(3), Text401(3), Label401(3), Frame400, ...).
-class convert : public QMainWindow
+class convert : public QMainWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -36,9 +37,6 @@ public:
     void LengthWidth_Change(int code);
     void menuoptions_Click();
     void menuClose_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -80,9 +78,6 @@ private:
 
     QAction *menuoptions = nullptr;
     QAction *menuClose = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
     QList<QAction *> m_unitActions; // menuArea ... menuWeight, in tab order
 };
 

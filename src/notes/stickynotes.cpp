@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -32,7 +33,6 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTimer>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -76,8 +76,8 @@ bool isNormal(const QWidget *w)
 
 stickynotes::stickynotes(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                          const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite),
-      m_startFolder(startFolder)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
 {
     setObjectName(QStringLiteral("stickynotes"));
     setWindowTitle(QStringLiteral("Sticky Notes"));
@@ -469,59 +469,13 @@ void stickynotes::Timer1_Timer()
 
 void stickynotes::Toolbar1_ButtonClick(QAction *button)
 {
-    const QString key = button->data().toString();
     // Each command shows its own handler's number where it has one.
-    trap(m_platform.messages(), 504, [&] {
-        if (key == u"ToolSave")
-            menusavenow_Click();
-        else if (key == u"ToolCancel")
-            menucancel_Click();
-        else if (key == u"ToolFind")
-            menufind_Click();
-        else if (key == u"ToolPrint")
-            menuprint_Click();
-        else if (key == u"ToolCut")
-            menucut_Click();
-        else if (key == u"ToolCopy")
-            menucopy_Click();
-        else if (key == u"ToolPaste")
-            menupaste_Click();
-        else if (key == u"ToolDate")
-            menudate_Click();
-        else if (key == u"ToolOptions")
-            menuoptions_Click();
-        else if (key == u"ToolHelp")
-            menuhelp2_Click();
-        else if (key == u"ToolClose")
-            menuclose_Click();
-    });
+    trap(m_platform.messages(), 504, [&] { Toolbar1->run(button); });
 }
 
 void stickynotes::Toolbar2_ButtonClick(QAction *button)
 {
-    const QString key = button->data().toString();
-    trap(m_platform.messages(), 505, [&] {
-        if (key == u"ToolFonts")
-            menufonts_Click();
-        else if (key == u"ToolBold")
-            toggleCharacter(button, Bold);
-        else if (key == u"ToolItalic")
-            toggleCharacter(button, Italic);
-        else if (key == u"ToolUnderline")
-            toggleCharacter(button, Underline);
-        else if (key == u"ToolLeft")
-            alignParagraphs(ParagraphAlign::Left);
-        else if (key == u"ToolCenter")
-            alignParagraphs(ParagraphAlign::Center);
-        else if (key == u"ToolRight")
-            alignParagraphs(ParagraphAlign::Right);
-        else if (key == u"ToolBullet")
-            toggleBullets();
-        else if (key == u"ToolForeColor")
-            menucolorsfore_Click();
-        else if (key == u"ToolBackColor")
-            menucolorsback_Click();
-    });
+    trap(m_platform.messages(), 505, [&] { Toolbar2->run(button); });
 }
 
 // ---- options and help --------------------------------------------------------------------
@@ -529,21 +483,6 @@ void stickynotes::Toolbar2_ButtonClick(QAction *button)
 void stickynotes::menuoptions_Click()
 {
     m_suite.showOptions(OptionsPage);
-}
-
-void stickynotes::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void stickynotes::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void stickynotes::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/toolwindow.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDir>
 #include <QList>
@@ -17,7 +18,6 @@ class QMenu;
 class QStatusBar;
 class QTabBar;
 class QTimer;
-class QToolBar;
 
 namespace nookery {
 
@@ -27,11 +27,12 @@ class Platform;
 class SettingsStore;
 class Suite;
 class stickynotesfind;
+class ToolBar;
 enum class ParagraphAlign;
 
 // "Sticky Notes": ten notes, one per tab, one file each, edited one at a time in
 // RichTextBox1. Only the shown note is in memory; the others are only their files.
-class stickynotes final : public QMainWindow, public ToolWindow
+class stickynotes final : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -67,9 +68,6 @@ public:
     void menucopy_Click();
     void menupaste_Click();
     void menutab_Click(int tab);
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
     // The find position, as the find dialog leaves it.
     QString lblgetpos = QStringLiteral("1");
@@ -87,8 +85,6 @@ private:
     void buildToolbars();
     void buildBody();
     void connectHandlers();
-    QAction *menuAction(QMenu *menu, const char *name, const QString &text,
-                        const QKeySequence &key = {});
 
     void onTabChanged(int index);
     void applyStoredGeometry();
@@ -145,13 +141,9 @@ private:
     QAction *menupaste = nullptr;
     QMenu *menutabs = nullptr;
     QList<QAction *> menutab; // menutab1 .. menutab10
-    QMenu *menuhelp = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 
-    QToolBar *Toolbar1 = nullptr;
-    QToolBar *Toolbar2 = nullptr;
+    ToolBar *Toolbar1 = nullptr;
+    ToolBar *Toolbar2 = nullptr;
     QTabBar *TabStrip1 = nullptr;
     NoteEdit *RichTextBox1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;

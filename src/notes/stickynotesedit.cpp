@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
+#include "windowkit/toolbar.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -33,15 +34,6 @@ namespace {
 // The font dialog offers screen and printer fonts.
 constexpr int ScreenAndPrinterFonts = 3;
 
-QAction *button(QToolBar *bar, QStringView key)
-{
-    for (QAction *a : bar->actions()) {
-        if (a->data().toString() == key)
-            return a;
-    }
-    return nullptr;
-}
-
 QString pointSizeText(qreal size)
 {
     return size > 0 ? QString::number(size) : QString();
@@ -58,16 +50,16 @@ void stickynotes::RichTextBox1_SelChange()
     // A mixed attribute leaves its button as it was.
     const auto press = [this](QStringView key, Tri state) {
         if (state != Tri::Mixed)
-            button(Toolbar2, key)->setChecked(state == Tri::On);
+            Toolbar2->button(key)->setChecked(state == Tri::On);
     };
     press(u"ToolBold", f.bold);
     press(u"ToolItalic", f.italic);
     press(u"ToolUnderline", f.underline);
     // Justified or mixed paragraphs press none of the three.
-    button(Toolbar2, u"ToolLeft")->setChecked(f.align == ParagraphAlign::Left);
-    button(Toolbar2, u"ToolCenter")->setChecked(f.align == ParagraphAlign::Center);
-    button(Toolbar2, u"ToolRight")->setChecked(f.align == ParagraphAlign::Right);
-    button(Toolbar2, u"ToolBullet")->setChecked(f.bullet == Tri::On);
+    Toolbar2->button(u"ToolLeft")->setChecked(f.align == ParagraphAlign::Left);
+    Toolbar2->button(u"ToolCenter")->setChecked(f.align == ParagraphAlign::Center);
+    Toolbar2->button(u"ToolRight")->setChecked(f.align == ParagraphAlign::Right);
+    Toolbar2->button(u"ToolBullet")->setChecked(f.bullet == Tri::On);
 }
 
 void stickynotes::toggleCharacter(QAction *pressed, CharAttribute which)
@@ -91,9 +83,9 @@ void stickynotes::toggleCharacter(QAction *pressed, CharAttribute which)
 void stickynotes::alignParagraphs(ParagraphAlign align)
 {
     setParagraphAlign(RichTextBox1->textCursor(), align);
-    button(Toolbar2, u"ToolLeft")->setChecked(align == ParagraphAlign::Left);
-    button(Toolbar2, u"ToolCenter")->setChecked(align == ParagraphAlign::Center);
-    button(Toolbar2, u"ToolRight")->setChecked(align == ParagraphAlign::Right);
+    Toolbar2->button(u"ToolLeft")->setChecked(align == ParagraphAlign::Left);
+    Toolbar2->button(u"ToolCenter")->setChecked(align == ParagraphAlign::Center);
+    Toolbar2->button(u"ToolRight")->setChecked(align == ParagraphAlign::Right);
 }
 
 void stickynotes::toggleBullets()
@@ -101,7 +93,7 @@ void stickynotes::toggleBullets()
     const QTextCursor cursor = RichTextBox1->textCursor();
     const Tri state = selectionFormat(cursor, RichTextBox1->document()->defaultFont()).bullet;
     setBullets(cursor, state != Tri::On);
-    button(Toolbar2, u"ToolBullet")->setChecked(state == Tri::Off);
+    Toolbar2->button(u"ToolBullet")->setChecked(state == Tri::Off);
 }
 
 void stickynotes::menufonts_Click()

@@ -2,18 +2,19 @@
 
 #include "notes/noteedit.h"
 #include "notes/notefiles.h"
+#include "notes/noteformat.h"
 #include "notes/stickynotes.h"
+#include "windowkit/menus.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace nookery {
@@ -22,67 +23,6 @@ namespace {
 
 constexpr int TimerInterval = 250;
 
-// The buttons' pictures: a tile with a glyph, drawn rather than loaded.
-QIcon glyphIcon(const QString &glyph, QRgb tile, const QFont &style = {})
-{
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(tile));
-    p.drawRoundedRect(QRectF(1, 1, 22, 22), 4, 4);
-    QFont font = style;
-    font.setPixelSize(glyph.size() > 1 ? 10 : 15);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
-
-QFont styled(bool bold, bool italic, bool underline)
-{
-    QFont f;
-    f.setBold(bold);
-    f.setItalic(italic);
-    f.setUnderline(underline);
-    return f;
-}
-
-struct Button
-{
-    const char16_t *key;
-    const char16_t *tip;
-    const char16_t *glyph;
-    QRgb tile;
-    bool twoState = false;
-    QFont style = {};
-};
-
-QToolBar *toolbar(QMainWindow *window, const QString &name, const QList<Button> &buttons)
-{
-    auto *bar = new QToolBar(name, window);
-    bar->setObjectName(name);
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(24, 24));
-    for (const Button &b : buttons) {
-        if (!b.key) {
-            bar->addSeparator();
-            continue;
-        }
-        const QString key = QString::fromUtf16(b.key);
-        QAction *a =
-            bar->addAction(glyphIcon(QString::fromUtf16(b.glyph), b.tile, b.style), QString());
-        a->setObjectName(key);
-        a->setData(key);
-        a->setToolTip(QString::fromUtf16(b.tip));
-        a->setCheckable(b.twoState);
-    }
-    window->addToolBar(Qt::TopToolBarArea, bar);
-    return bar;
-}
-
 QString tabNumber(int tab)
 {
     return QString::number(tab);
@@ -90,49 +30,35 @@ QString tabNumber(int tab)
 
 } // namespace
 
-QAction *stickynotes::menuAction(QMenu *menu, const char *name, const QString &text,
-                                 const QKeySequence &key)
-{
-    QAction *a = menu->addAction(text);
-    a->setObjectName(QLatin1String(name));
-    if (!key.isEmpty()) {
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-    }
-    return a;
-}
-
 void stickynotes::buildMenus()
 {
+    using kit::addEntry;
     const auto menu = [this](const char *name, const QString &text) {
-        QMenu *m = menuBar()->addMenu(text);
-        m->setObjectName(QLatin1String(name));
-        return m;
+        return kit::addMenu(menuBar(), name, text);
     };
     menufile = menu("menufile", QStringLiteral("&File"));
-    menusavenow = menuAction(menufile, "menusavenow", QStringLiteral("&Save"), Qt::Key_F6);
-    menucancel = menuAction(menufile, "menucancel", QStringLiteral("C&ancel"), Qt::Key_F8);
+    menusavenow = addEntry(menufile, "menusavenow", QStringLiteral("&Save"), Qt::Key_F6);
+    menucancel = addEntry(menufile, "menucancel", QStringLiteral("C&ancel"), Qt::Key_F8);
     menufile->addSeparator();
-    menufind = menuAction(menufile, "menufind", QStringLiteral("&Find"), Qt::CTRL | Qt::Key_F);
-    menuprint = menuAction(menufile, "menuprint", QStringLiteral("&Print"), Qt::CTRL | Qt::Key_P);
+    menufind = addEntry(menufile, "menufind", QStringLiteral("&Find"), Qt::CTRL | Qt::Key_F);
+    menuprint = addEntry(menufile, "menuprint", QStringLiteral("&Print"), Qt::CTRL | Qt::Key_P);
     menufile->addSeparator();
-    menudate = menuAction(menufile, "menudate", QStringLiteral("&Date And Time Stamp"),
-                          Qt::CTRL | Qt::Key_D);
-    menufonts = menuAction(menufile, "menufonts", QStringLiteral("Fon&ts"), Qt::CTRL | Qt::Key_T);
-    menucolors = menufile->addMenu(QStringLiteral("Chan&ge Colors"));
-    menucolors->setObjectName(QStringLiteral("menucolors"));
-    menucolorsfore = menuAction(menucolors, "menucolorsfore", QStringLiteral("&Foreground"));
-    menucolorsback = menuAction(menucolors, "menucolorsback", QStringLiteral("&Background"));
-    menuoptions = menuAction(menufile, "menuoptions", QStringLiteral("&Options"), Qt::Key_F11);
+    menudate = addEntry(menufile, "menudate", QStringLiteral("&Date And Time Stamp"),
+                        Qt::CTRL | Qt::Key_D);
+    menufonts = addEntry(menufile, "menufonts", QStringLiteral("Fon&ts"), Qt::CTRL | Qt::Key_T);
+    menucolors = kit::addSubMenu(menufile, "menucolors", QStringLiteral("Chan&ge Colors"));
+    menucolorsfore = addEntry(menucolors, "menucolorsfore", QStringLiteral("&Foreground"));
+    menucolorsback = addEntry(menucolors, "menucolorsback", QStringLiteral("&Background"));
+    menuoptions = addEntry(menufile, "menuoptions", QStringLiteral("&Options"), Qt::Key_F11);
     menufile->addSeparator();
-    menuclose = menuAction(menufile, "menuclose", QStringLiteral("&Close And Save Sticky Note"),
-                           Qt::Key_F12);
+    menuclose =
+        addEntry(menufile, "menuclose", QStringLiteral("&Close And Save Sticky Note"), Qt::Key_F12);
 
     // The captions name the editor's own keys; the editor handles them.
     menuedit = menu("menuedit", QStringLiteral("&Edit"));
-    menucut = menuAction(menuedit, "menucut", QStringLiteral("Cu&t        Ctrl+X"));
-    menucopy = menuAction(menuedit, "menucopy", QStringLiteral("&Copy      Ctrl+C"));
-    menupaste = menuAction(menuedit, "menupaste", QStringLiteral("&Paste     Ctrl+V"));
+    menucut = addEntry(menuedit, "menucut", QStringLiteral("Cu&t        Ctrl+X"));
+    menucopy = addEntry(menuedit, "menucopy", QStringLiteral("&Copy      Ctrl+C"));
+    menupaste = addEntry(menuedit, "menupaste", QStringLiteral("&Paste     Ctrl+V"));
 
     menutabs = menu("menutabs", QStringLiteral("&Tab"));
     for (int i = 1; i <= NoteCount; ++i) {
@@ -141,50 +67,63 @@ void stickynotes::buildMenus()
         menutab.append(a);
     }
 
-    menuhelp = menu("menuhelp", QStringLiteral("&Help"));
-    menuhelp1 = menuAction(menuhelp, "menuhelp1", QStringLiteral("&Help Topics"));
-    menuhelp2 =
-        menuAction(menuhelp, "menuhelp2", QStringLiteral("&Using Sticky Notes"), Qt::Key_F1);
-    menuhelp->addSeparator();
-    menuhelp3 = menuAction(menuhelp, "menuhelp3", QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"&Help Topics", u"&Using Sticky Notes", Qt::Key_F1, nullptr});
 }
 
 void stickynotes::buildToolbars()
 {
-    Toolbar1 =
-        toolbar(this, QStringLiteral("Toolbar1"),
-                {
-                    {u"ToolSave", u"Save Sticky Note Now", u"S", 0x2e7d32},
-                    {u"ToolCancel", u"Cancel Changes To This Sticky Note", u"\u21B6", 0x8d6e63},
-                    {u"ToolFind", u"Find Text", u"?", 0x1565c0},
-                    {u"ToolPrint", u"Print Current Sticky Note", u"P", 0x455a64},
-                    {u"ToolCut", u"Cut Selected Text", u"\u2702", 0x6a1b9a},
-                    {u"ToolCopy", u"Copy Selected Text", u"C", 0x6a1b9a},
-                    {u"ToolPaste", u"Paste Text", u"V", 0x6a1b9a},
-                    {u"ToolDate", u"Stamp Date And Time", u"D", 0xef6c00},
-                    {u"ToolOptions", u"Set Options", u"O", 0x546e7a},
-                    {u"ToolHelp", u"Help Using Sticky Notes", u"H", 0x0277bd},
-                    {u"ToolClose", u"Save And Close Sticky Notes", u"X", 0xc62828},
-                });
-    addToolBarBreak(Qt::TopToolBarArea);
-    Toolbar2 = toolbar(
-        this, QStringLiteral("Toolbar2"),
+    using S = stickynotes;
+    Toolbar1 = new ToolBar(
+        this, "Toolbar1",
         {
-            {u"ToolFonts", u"change selected text's font", u"F", 0x37474f},
+            {u"ToolSave", "document-save", u"Save Sticky Note Now",
+             call(this, &S::menusavenow_Click)},
+            {u"ToolCancel", "document-revert", u"Cancel Changes To This Sticky Note",
+             call(this, &S::menucancel_Click)},
+            {u"ToolFind", "edit-find", u"Find Text", call(this, &S::menufind_Click)},
+            {u"ToolPrint", "document-print", u"Print Current Sticky Note",
+             call(this, &S::menuprint_Click)},
+            {u"ToolCut", "edit-cut", u"Cut Selected Text", call(this, &S::menucut_Click)},
+            {u"ToolCopy", "edit-copy", u"Copy Selected Text", call(this, &S::menucopy_Click)},
+            {u"ToolPaste", "edit-paste", u"Paste Text", call(this, &S::menupaste_Click)},
+            {u"ToolDate", "knotes_date", u"Stamp Date And Time", call(this, &S::menudate_Click)},
+            {u"ToolOptions", "configure", u"Set Options", call(this, &S::menuoptions_Click)},
+            {u"ToolHelp", "help-contents", u"Help Using Sticky Notes",
+             call(this, &S::menuhelp2_Click)},
+            {u"ToolClose", "window-close", u"Save And Close Sticky Notes",
+             call(this, &S::menuclose_Click)},
+        });
+    addToolBarBreak(Qt::TopToolBarArea);
+    const auto align = [this](ParagraphAlign how) {
+        return [this, how](QAction *) { alignParagraphs(how); };
+    };
+    const auto toggle = [this](CharAttribute style) {
+        return [this, style](QAction *button) { toggleCharacter(button, style); };
+    };
+    Toolbar2 = new ToolBar(
+        this, "Toolbar2",
+        {
+            {u"ToolFonts", "preferences-desktop-font", u"change selected text's font",
+             call(this, &S::menufonts_Click)},
             {},
-            {u"ToolBold", u"toggle bont font", u"B", 0x424242, true, styled(true, false, false)},
-            {u"ToolItalic", u"toggle italic font", u"I", 0x424242, true,
-             styled(false, true, false)},
-            {u"ToolUnderline", u"toggle underliine text", u"U", 0x424242, true,
-             styled(false, false, true)},
+            {u"ToolBold", "format-text-bold", u"toggle bont font", toggle(Bold), true},
+            {u"ToolItalic", "format-text-italic", u"toggle italic font", toggle(Italic), true},
+            {u"ToolUnderline", "format-text-underline", u"toggle underliine text",
+             toggle(Underline), true},
             {},
-            {u"ToolLeft", u"justify text to the left", u"\u2190", 0x00695c, true},
-            {u"ToolCenter", u"justify text to the center", u"\u2194", 0x00695c, true},
-            {u"ToolRight", u"justify text to the right", u"\u2192", 0x00695c, true},
+            {u"ToolLeft", "format-justify-left", u"justify text to the left",
+             align(ParagraphAlign::Left), true},
+            {u"ToolCenter", "format-justify-center", u"justify text to the center",
+             align(ParagraphAlign::Center), true},
+            {u"ToolRight", "format-justify-right", u"justify text to the right",
+             align(ParagraphAlign::Right), true},
             {},
-            {u"ToolBullet", u"toggle bullet on current line", u"\u2022", 0x00695c, true},
-            {u"ToolForeColor", u"change selected text's foreground color", u"A", 0xc62828},
-            {u"ToolBackColor", u"change background color", u"\u25A0", 0xf9a825},
+            {u"ToolBullet", "format-list-unordered", u"toggle bullet on current line",
+             call(this, &S::toggleBullets), true},
+            {u"ToolForeColor", "format-text-color", u"change selected text's foreground color",
+             call(this, &S::menucolorsfore_Click)},
+            {u"ToolBackColor", "format-fill-color", u"change background color",
+             call(this, &S::menucolorsback_Click)},
         });
 }
 
@@ -207,6 +146,7 @@ void stickynotes::buildBody()
         TabStrip1->addTab(tabNumber(i));
     RichTextBox1 = new NoteEdit(central);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setAccessibleName(QStringLiteral("Sticky note"));
     RichTextBox1->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     layout->addWidget(Line1);
     layout->addSpacing(2);
@@ -257,9 +197,6 @@ void stickynotes::connectHandlers()
     on(menucut, &stickynotes::menucut_Click);
     on(menucopy, &stickynotes::menucopy_Click);
     on(menupaste, &stickynotes::menupaste_Click);
-    on(menuhelp1, &stickynotes::menuhelp1_Click);
-    on(menuhelp2, &stickynotes::menuhelp2_Click);
-    on(menuhelp3, &stickynotes::menuhelp3_Click);
     for (int i = 0; i < menutab.size(); ++i)
         connect(menutab[i], &QAction::triggered, this, [this, i] { menutab_Click(i + 1); });
     connect(Toolbar1, &QToolBar::actionTriggered, this, &stickynotes::Toolbar1_ButtonClick);

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,8 +59,8 @@ std::optional<double> twipsValue(const QString &text)
 
 reminder::reminder(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                    const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite),
-      m_file(startFolder)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite), m_file(startFolder)
 {
     setObjectName(QStringLiteral("reminder"));
     setWindowTitle(caption());
@@ -377,21 +378,6 @@ void reminder::menuoptions_Click()
     trapped(519, [this] { m_suite.showOptions(OptionsPage); });
 }
 
-void reminder::menuhelp1_Click()
-{
-    trapped(516, [this] { m_suite.showHelpContents(); });
-}
-
-void reminder::menuhelp2_Click()
-{
-    trapped(517, [this] { m_suite.showHelpTopic(HelpTopic); });
-}
-
-void reminder::menuhelp3_Click()
-{
-    trapped(518, [this] { m_suite.show(Tool::About); });
-}
-
 void reminder::menuprintreminders_Click()
 {
     trapped(520, [this] { PrintReminders(); });
@@ -399,33 +385,12 @@ void reminder::menuprintreminders_Click()
 
 void reminder::Toolbar1_ButtonClick(QAction *button)
 {
-    trapped(528, [this, button] {
-        if (!button)
-            return;
-        const QString key = button->data().toString();
-        if (key == u"tooladd")
-            menuadd_Click();
-        else if (key == u"tooledit")
-            menuedit_Click();
-        else if (key == u"tooldelete")
-            menudelete_Click();
-        else if (key == u"toolsave")
-            menusave_Click();
-        else if (key == u"toolcancel")
-            menucancel_Click();
-        else if (key == u"toolprint")
-            PrintReminders();
-        else if (key == u"toolshowall")
-            menushowall_Click();
-        else if (key == u"toolshowweek")
-            menushowweek_Click();
-        else if (key == u"tooloptions")
-            menuoptions_Click();
-        else if (key == u"toolhelp")
-            menuhelp2_Click();
-        else if (key == u"toolclose")
-            menuclose_Click();
-    });
+    trapped(528, [this, button] { Toolbar1->run(button); });
+}
+
+void reminder::runHelp(int n, const std::function<void()> &body)
+{
+    trapped(515 + n, body);
 }
 
 void reminder::resizeEvent(QResizeEvent *event)

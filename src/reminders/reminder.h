@@ -5,6 +5,7 @@
 #include "common/toolwindow.h"
 #include "reminders/reminderfile.h"
 #include "reminders/reminderviews.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -19,9 +20,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
-class QToolBar;
 
 namespace nookery {
+
+class ToolBar;
 
 class Clock;
 class Platform;
@@ -30,7 +32,7 @@ class SettingsStore;
 // "Reminders": what falls due today and in the next days, or every stored reminder, with
 // New, Edit, Save, Cancel, Delete and Delete Old in the same window. Holds "reminder.dat"
 // (and its lock) open while it is up.
-class reminder : public QMainWindow, public ToolWindow
+class reminder : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -58,10 +60,12 @@ public:
     void menudeleteold_Click();
     void menusave_Click();
     void menucancel_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
     void Toolbar1_ButtonClick(QAction *button);
+
+protected:
+    void runHelp(int n, const std::function<void()> &body) override;
+
+public:
     void reminderlist_Click();
     void reminderlist_DblClick();
     void reminderlist2_Click();
@@ -150,12 +154,11 @@ private:
     ViewInputs m_built;
     QList<ReminderLine> m_lines; // of the shown list
 
-    QToolBar *Toolbar1 = nullptr;
+    ToolBar *Toolbar1 = nullptr;
     QList<QAction *> m_buttons; // by position, 1 to 13 (index 0 unused)
     QMenu *menufile = nullptr;
     QMenu *menureminder1 = nullptr;
     QMenu *menureminder2 = nullptr;
-    QMenu *menuhelp = nullptr;
     QAction *menushowall = nullptr;
     QAction *menushowweek = nullptr;
     QAction *menuoptions = nullptr;
@@ -167,9 +170,6 @@ private:
     QAction *menudeleteold = nullptr;
     QAction *menusave = nullptr;
     QAction *menucancel = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 
     QLabel *lblShowDate1 = nullptr;
     QLabel *lblShowDate2 = nullptr;

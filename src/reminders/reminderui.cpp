@@ -1,6 +1,8 @@
 // The reminders window's controls: menus, tool bar, lists and the edit panel, and the one
 // place their signals meet the handlers.
 #include "reminders/reminder.h"
+#include "windowkit/menus.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -12,26 +14,17 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace nookery {
 
 void reminder::buildMenus()
 {
-    const auto entry = [this](QMenu *menu, const char *name, const QString &text,
-                              QKeySequence key = {}) {
-        QAction *a = menu->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-        return a;
-    };
+    using kit::addEntry;
+    const auto entry = [](QMenu *menu, const char *name, const QString &text,
+                          QKeySequence key = {}) { return addEntry(menu, name, text, key); };
     const auto menu = [this](const char *name, const QString &text) {
-        QMenu *m = menuBar()->addMenu(text);
-        m->setObjectName(QLatin1String(name));
-        m->menuAction()->setObjectName(QLatin1String(name));
-        return m;
+        return kit::addMenu(menuBar(), name, text);
     };
 
     menufile = menu("menufile", QStringLiteral("&File"));
@@ -56,54 +49,42 @@ void reminder::buildMenus()
     menusave = entry(menureminder2, "menusave", QStringLiteral("&Save"), Qt::Key_F6);
     menucancel = entry(menureminder2, "menucancel", QStringLiteral("&Cancel"), Qt::Key_F8);
 
-    menuhelp = menu("menuhelp", QStringLiteral("&Help"));
-    menuhelp1 = entry(menuhelp, "menuhelp1", QStringLiteral("Help &Topics"));
-    menuhelp2 = entry(menuhelp, "menuhelp2", QStringLiteral("&Using Reminders"), Qt::Key_F1);
-    menuhelp->addSeparator();
-    menuhelp3 = entry(menuhelp, "menuhelp3", QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"Help &Topics", u"&Using Reminders", Qt::Key_F1, nullptr});
 }
 
 void reminder::buildToolBar()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    struct Button
-    {
-        const char *key; // nullptr: separator
-        const char *text;
-        const char *tip;
-    };
-    static constexpr Button buttons[] = {
-        {"tooladd", "New", "New Reminder"},
-        {"tooledit", "Edit", "Edit Reminder"},
-        {"tooldelete", "Delete", "Delete Reminder"},
-        {"toolsave", "Save", "Save Reminder"},
-        {"toolcancel", "Cancel", "Cancel Changes"},
-        {"toolprint", "Print", "Print Reminders"},
-        {nullptr, nullptr, nullptr},
-        {"toolshowall", "All", "Show All Reminders"},
-        {"toolshowweek", "Upcoming", "Show Upcoming Reminders"},
-        {nullptr, nullptr, nullptr},
-        {"tooloptions", "Options", "Set Options"},
-        {"toolhelp", "Help", "Help Using Reminders"},
-        {"toolclose", "Close", "Close Reminders"},
-    };
-    m_buttons = {nullptr};
-    for (const Button &b : buttons) {
-        if (!b.key) {
-            m_buttons << Toolbar1->addSeparator();
-            continue;
-        }
-        QAction *a = Toolbar1->addAction(QLatin1String(b.text));
-        a->setObjectName(QLatin1String(b.key));
-        a->setData(QLatin1String(b.key));
-        a->setToolTip(QLatin1String(b.tip));
-        m_buttons << a;
-    }
+    using R = reminder;
+    Toolbar1 = new ToolBar(
+        this, "Toolbar1",
+        {
+            {u"tooladd", "list-add", u"New Reminder", call(this, &R::menuadd_Click), false, u"New"},
+            {u"tooledit", "document-edit", u"Edit Reminder", call(this, &R::menuedit_Click), false,
+             u"Edit"},
+            {u"tooldelete", "edit-delete", u"Delete Reminder", call(this, &R::menudelete_Click),
+             false, u"Delete"},
+            {u"toolsave", "document-save", u"Save Reminder", call(this, &R::menusave_Click), false,
+             u"Save"},
+            {u"toolcancel", "dialog-cancel", u"Cancel Changes", call(this, &R::menucancel_Click),
+             false, u"Cancel"},
+            {u"toolprint", "document-print", u"Print Reminders", call(this, &R::PrintReminders),
+             false, u"Print"},
+            {},
+            {u"toolshowall", "view-calendar-list", u"Show All Reminders",
+             call(this, &R::menushowall_Click), false, u"All"},
+            {u"toolshowweek", "view-calendar-upcoming-events", u"Show Upcoming Reminders",
+             call(this, &R::menushowweek_Click), false, u"Upcoming"},
+            {},
+            {u"tooloptions", "configure", u"Set Options", call(this, &R::menuoptions_Click), false,
+             u"Options"},
+            {u"toolhelp", "help-contents", u"Help Using Reminders", call(this, &R::menuhelp2_Click),
+             false, u"Help"},
+            {u"toolclose", "window-close", u"Close Reminders", call(this, &R::menuclose_Click),
+             false, u"Close"},
+        });
+    // Each button keeps its caption under its picture.
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_buttons = QList<QAction *>{nullptr} + Toolbar1->items();
 }
 
 void reminder::buildBody()
@@ -196,9 +177,6 @@ void reminder::connectHandlers()
     connect(menudeleteold, &QAction::triggered, this, &reminder::menudeleteold_Click);
     connect(menusave, &QAction::triggered, this, &reminder::menusave_Click);
     connect(menucancel, &QAction::triggered, this, &reminder::menucancel_Click);
-    connect(menuhelp1, &QAction::triggered, this, &reminder::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &reminder::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &reminder::menuhelp3_Click);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &reminder::Toolbar1_ButtonClick);
     connect(reminderlist, &QListWidget::currentRowChanged, this, &reminder::reminderlist_Click);
     connect(reminderlist, &QListWidget::itemDoubleClicked, this, &reminder::reminderlist_DblClick);

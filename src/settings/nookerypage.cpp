@@ -60,8 +60,12 @@ NookeryPage::NookeryPage(SettingsStore &store, CommonDialog &dialogs, QWidget *p
         labelpath[i] = edit(QStringLiteral("labelpath%1").arg(n),
                             QStringLiteral("type in the program's entire file path"), 150);
         butBrowse[i] = browseButton(n + 3);
-        m_grid->addWidget(label(numbered(QStringLiteral("Label1"), n), QString::number(n)), n + 2,
-                          0);
+        QLabel *number = label(numbered(QStringLiteral("Label1"), n), QString::number(n));
+        number->setBuddy(labelprog[i]);
+        // A screen reader says which program's row a box belongs to.
+        labelprog[i]->setAccessibleName(QStringLiteral("Program %1 name").arg(n));
+        labelpath[i]->setAccessibleName(QStringLiteral("Program %1 file path").arg(n));
+        m_grid->addWidget(number, n + 2, 0);
         m_grid->addWidget(labelprog[i], n + 2, 1);
         m_grid->addWidget(labelpath[i], n + 2, 2);
         m_grid->addWidget(butBrowse[i], n + 2, 3);

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "shell/toolicons.h"
+#include "windowkit/placement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,16 +16,6 @@
 #include <QToolButton>
 
 namespace nookery {
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
 
 aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_suite(suite)
@@ -44,6 +35,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     Image1->setAutoRaise(true);
     Image1->setFocusPolicy(Qt::StrongFocus);
     Image1->setToolTip(QStringLiteral("Update data from an older version"));
+    Image1->setAccessibleName(Image1->toolTip());
     Label1a = new QLabel(QStringLiteral("Nookery"), this);
     Label1a->setObjectName(QStringLiteral("Label1a"));
     QFont big = Label1a->font();
@@ -81,7 +73,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
 void aboutform::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    centreOnScreen(this);
+    kit::centreOnScreen(this);
 }
 
 bool aboutform::trapped(int handler, const std::function<void()> &body)

@@ -40,7 +40,4 @@ private:
     QPushButton *butAboutHelpR = nullptr;
 };
 
-// Centres a dialog on the screen it is shown on.
-void centreOnScreen(QWidget *window);
-
 } // namespace nookery

@@ -8,9 +8,13 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
-#include "shell/mainmenu.h"
 #include "shell/startuplog.h"
 #include "shell/toolicons.h"
+#include "shell/toolrows.h"
+#include "windowkit/icons.h"
+#include "windowkit/menus.h"
+#include "windowkit/placement.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,7 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
-#include <QToolBar>
 
 namespace nookery {
 
@@ -34,51 +37,29 @@ QString str(const char16_t *s)
     return QString::fromUtf16(s);
 }
 
-// F1 on a highlighted entry or button shows its tool's topic; the rest show the contents.
+// F1 on a highlighted entry or button shows its row's topic; the rest show the contents.
 void assignHelpContexts(QMainWindow *window)
 {
     using namespace helpcontext;
-    static const std::pair<const char *, int> topics[] = {
-        {"menucountdown", CountDown},
-        {"submenuCountDown", CountDown},
-        {"ToolCountDown", CountDown},
-        {"submenuCountUp", CountUp},
-        {"ToolCountUp", CountUp},
-        {"submenuCountDate", CountDate},
-        {"ToolDateCountDown", CountDate},
-        {"submenuCountFull", CountFull},
-        {"ToolFullScreenCountDown", CountFull},
-        {"menucalendar", Calendar},
-        {"ToolCalendar", Calendar},
-        {"menuconvert", Convert},
-        {"ToolConversionTables", Convert},
-        {"menureminders", Reminders},
-        {"ToolReminders", Reminders},
-        {"menustartup", StartupList},
-        {"ToolStartupList", StartupList},
-        {"menunote", StickyNotes},
-        {"ToolStickyNotes", StickyNotes},
-        {"menuother", OtherPrograms},
-        {"menuprog1", OtherPrograms},
-        {"menuprog2", OtherPrograms},
-        {"menuprog3", OtherPrograms},
-        {"menuprog4", OtherPrograms},
-        {"menuprog5", OtherPrograms},
-        {"menucalc", OtherPrograms},
-        {"menusaver", OtherPrograms},
-        {"menuoptions", Options},
-        {"ToolOptions", Options},
-        {"menucontents", Contents},
-        {"ToolHelp", Contents},
-        {"menuabout", Contents},
-        {"menuexit", Contents},
-        {"ToolExit", Contents},
+    const auto setAll = [window](const QString &name, int topic) {
+        for (QAction *action : window->findChildren<QAction *>(name))
+            set(action, topic);
     };
     set(window, Contents);
-    for (const auto &[name, topic] : topics) {
-        for (QAction *action : window->findChildren<QAction *>(QLatin1String(name)))
-            set(action, topic);
+    for (const ToolRow &row : toolRows()) {
+        if (row.kind == ToolRow::Kind::OtherPrograms) {
+            for (const char *name : {"menuother", "menuprog1", "menuprog2", "menuprog3",
+                                     "menuprog4", "menuprog5", "menucalc", "menusaver"})
+                setAll(QLatin1String(name), OtherPrograms);
+        }
+        if (!row.helpTopic)
+            continue;
+        if (row.menuName)
+            setAll(QLatin1String(row.menuName), row.helpTopic);
+        if (row.buttonKey)
+            setAll(str(row.buttonKey), row.helpTopic);
     }
+    setAll(QStringLiteral("menucountdown"), CountDown);
 }
 
 } // namespace
@@ -110,62 +91,47 @@ Nookery::~Nookery()
     m_tray->remove();
 }
 
-QAction *Nookery::addEntry(QMenu *menu, const char *name, const QString &caption, int shortcut)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (shortcut)
-        action->setShortcut(QKeySequence(shortcut));
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
 void Nookery::buildMenuAndToolBar()
 {
-    m_mnubar = menuBar()->addMenu(QStringLiteral("&File"));
-    m_mnubar->setObjectName(QStringLiteral("mnubar"));
-    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setMovable(false);
-    m_toolbar->setFloatable(false);
-    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-
-    for (const MenuRow &row : menuRows()) {
+    m_mnubar = kit::addMenu(menuBar(), "mnubar", QStringLiteral("&File"));
+    QList<ToolButton> buttons;
+    QList<const ToolRow *> buttonRows;
+    for (const ToolRow &row : toolRows()) {
         QAction *entry = nullptr;
-        QAction *button = nullptr;
         switch (row.kind) {
-        case MenuRow::Kind::OtherPrograms:
+        case ToolRow::Kind::WindowOnly:
+            continue;
+        case ToolRow::Kind::OtherPrograms:
             buildOtherPrograms();
             continue;
-        case MenuRow::Kind::Separator:
-            if (row.menuName) {
-                entry = m_mnubar->addSeparator();
-                entry->setObjectName(QLatin1String(row.menuName));
-            }
+        case ToolRow::Kind::Separator:
+            if (row.menuName)
+                entry = kit::addSeparator(m_mnubar, row.menuName);
             if (row.onToolBar)
-                button = m_toolbar->addSeparator();
+                buttons.append(ToolButton{});
             break;
-        case MenuRow::Kind::Entry:
-            if (row.inCountDown && !m_menucountdown) {
-                m_menucountdown = m_mnubar->addMenu(QStringLiteral("CountDown Timers"));
-                m_menucountdown->menuAction()->setObjectName(QStringLiteral("menucountdown"));
-            }
-            entry = addEntry(row.inCountDown ? m_menucountdown : m_mnubar, row.menuName,
-                             str(row.caption), row.shortcut);
-            connect(entry, &QAction::triggered, this, row.click);
-            if (row.onToolBar) {
-                button =
-                    m_toolbar->addAction(toolIcon(str(row.glyph), QColor(row.tile)), str(row.tip));
-                button->setObjectName(str(row.buttonKey));
-                button->setData(str(row.buttonKey));
-                button->setToolTip(str(row.tip));
-            }
+        case ToolRow::Kind::Entry:
+            if (row.inCountDown && !m_menucountdown)
+                m_menucountdown =
+                    kit::addSubMenu(m_mnubar, "menucountdown", QStringLiteral("CountDown Timers"));
+            entry = kit::addEntry(row.inCountDown ? m_menucountdown : m_mnubar, row.menuName,
+                                  str(row.caption), QKeySequence(row.shortcut));
+            if (row.icon)
+                entry->setIcon(kit::icon(row.icon));
+            connect(entry, &QAction::triggered, this, [this, &row] { click(row); });
+            if (row.onToolBar)
+                buttons.append(ToolButton{row.buttonKey, row.icon, row.tip,
+                                          [this, &row](QAction *) { click(row); }});
             break;
         }
-        if (button)
-            m_buttons << button;
-        if (row.group && button)
-            m_grouped.append({row.group, button});
+        if (row.onToolBar)
+            buttonRows << &row;
+    }
+    m_toolbar = new ToolBar(this, "Toolbar1", std::move(buttons));
+    m_buttons = m_toolbar->items();
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        if (buttonRows.at(i)->group)
+            m_grouped.append({buttonRows.at(i)->group, m_buttons.at(i)});
     }
     // The groups' own menu entries (the whole "CountDown Timers" sub-menu for the timers).
     for (const VisibilityGroup &group : VisibilityGroups) {
@@ -174,21 +140,27 @@ void Nookery::buildMenuAndToolBar()
     }
 }
 
+void Nookery::click(const ToolRow &row)
+{
+    if (row.click)
+        (this->*row.click)();
+    else if (row.tool)
+        open(row.failure, *row.tool);
+}
+
 void Nookery::buildOtherPrograms()
 {
-    m_menuother = m_mnubar->addMenu(QStringLiteral("Other Programs"));
-    m_menuother->menuAction()->setObjectName(QStringLiteral("menuother"));
+    m_menuother = kit::addSubMenu(m_mnubar, "menuother", QStringLiteral("Other Programs"));
     for (int n = 0; n < int(m_menuprog.size()); ++n) {
         const QByteArray name = "menuprog" + QByteArray::number(n + 1);
-        m_menuprog[n] = addEntry(m_menuother, name.constData(), QString(), 0);
+        m_menuprog[n] = kit::addEntry(m_menuother, name.constData(), QString());
         m_menuprog[n]->setVisible(false);
     }
-    m_sep2 = m_menuother->addSeparator();
-    m_sep2->setObjectName(QStringLiteral("sep2"));
+    m_sep2 = kit::addSeparator(m_menuother, "sep2");
     m_sep2->setVisible(false);
-    connect(addEntry(m_menuother, "menucalc", QStringLiteral("Calculator"), 0), &QAction::triggered,
-            this, &Nookery::menucalc_Click);
-    connect(addEntry(m_menuother, "menusaver", QStringLiteral("Screen Saver"), 0),
+    connect(kit::addEntry(m_menuother, "menucalc", QStringLiteral("Calculator")),
+            &QAction::triggered, this, &Nookery::menucalc_Click);
+    connect(kit::addEntry(m_menuother, "menusaver", QStringLiteral("Screen Saver")),
             &QAction::triggered, this, &Nookery::menusaver_Click);
 }
 
@@ -413,17 +385,7 @@ void Nookery::pichook_MouseMove(Tray::Event event)
 
 void Nookery::Toolbar1_ButtonClick(QAction *button)
 {
-    trapped(33, [this, button] {
-        if (!button)
-            return;
-        const QString key = button->data().toString();
-        for (const MenuRow &row : menuRows()) {
-            if (row.buttonKey && key == QStringView(row.buttonKey)) {
-                (this->*row.click)();
-                return;
-            }
-        }
-    });
+    trapped(33, [this, button] { m_toolbar->run(button); });
 }
 
 void Nookery::open(int handler, Tool tool)

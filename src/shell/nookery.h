@@ -3,6 +3,7 @@
 #include "common/tool.h"
 #include "common/toolwindow.h"
 #include "platform/tray.h"
+#include "windowkit/toolbar.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,7 +17,6 @@
 
 class QAction;
 class QMenu;
-class QToolBar;
 
 namespace nookery {
 
@@ -25,6 +25,7 @@ class Platform;
 class SettingsStore;
 class Suite;
 struct Key;
+struct ToolRow;
 
 // The main window: the strip with the suite's menu and tool bar, or, in tray mode, the
 // hidden owner of the tray icon whose pop-up is the same menu. It lives for the whole run.
@@ -77,7 +78,7 @@ public:
     void optionsChanged() override;
 
     QMenu *mnubar() const { return m_mnubar; }
-    QToolBar *Toolbar1() const { return m_toolbar; }
+    ToolBar *Toolbar1() const { return m_toolbar; }
     // Tool bar button by its index, counted from 1; separators included.
     QAction *toolbarButton(int index) const { return m_buttons.value(index - 1); }
     bool trayMode() const { return m_trayMode; }
@@ -96,7 +97,8 @@ protected:
 
 private:
     void buildMenuAndToolBar();
-    QAction *addEntry(QMenu *menu, const char *name, const QString &caption, int shortcut);
+    // Runs a row's handler: its own, or opening its tool.
+    void click(const ToolRow &row);
     void buildOtherPrograms();
     void connectHandlers();
     void applyVisibility(bool normalise);
@@ -124,7 +126,7 @@ private:
     QMenu *m_menuother = nullptr;
     std::array<QAction *, 5> m_menuprog{};
     QAction *m_sep2 = nullptr;
-    QToolBar *m_toolbar = nullptr;
+    ToolBar *m_toolbar = nullptr;
     QList<QAction *> m_buttons;
     // Every menu entry and button of a visibility group, by its key.
     QList<std::pair<const Key *, QAction *>> m_grouped;

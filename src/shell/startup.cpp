@@ -4,7 +4,8 @@
 #include "common/suite.h"
 #include "common/twips.h"
 #include "platform/platform.h"
-#include "shell/toolicons.h"
+#include "windowkit/menus.h"
+#include "windowkit/toolbar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QToolBar>
 
 #include <exception>
 
@@ -30,7 +30,7 @@ const QString DeleteTitle = QStringLiteral("Delete Old Dates");
 } // namespace
 
 startup::startup(Platform &platform, Suite &suite, const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_suite(suite),
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_platform(platform), m_suite(suite),
       m_log(startFolder.filePath(QStringLiteral("startup.dat")))
 {
     setObjectName(QStringLiteral("startup"));
@@ -44,6 +44,7 @@ startup::startup(Platform &platform, Suite &suite, const QDir &startFolder, QWid
     // opens at once.
     startuplist = new QListView(this);
     startuplist->setObjectName(QStringLiteral("startuplist"));
+    startuplist->setAccessibleName(QStringLiteral("Startup dates"));
     startuplist->setUniformItemSizes(true);
     startuplist->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lines = new StartupListModel(startuplist);
@@ -57,62 +58,30 @@ startup::~startup() = default;
 
 void startup::buildMenus()
 {
-    const auto entry = [this](QMenu *menu, const char *name, const QString &caption, int shortcut) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        if (shortcut)
-            a->setShortcut(QKeySequence(shortcut));
-        return a;
-    };
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->menuAction()->setObjectName(QStringLiteral("menufile"));
-    menudelete = entry(menufile, "menudelete", QStringLiteral("&Delete Old Dates"), Qt::Key_F9);
-    menuoptions = entry(menufile, "menuoptions", QStringLiteral("&Options"), Qt::Key_F11);
-    menufile->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    menuclose = entry(menufile, "menuclose", QStringLiteral("&Close"), Qt::Key_F12);
-
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->menuAction()->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = entry(menuhelp, "menuhelp1", QStringLiteral("Help &Topics"), 0);
+    using kit::addEntry;
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
+    menudelete = addEntry(menufile, "menudelete", QStringLiteral("&Delete Old Dates"), Qt::Key_F9);
+    menuoptions = addEntry(menufile, "menuoptions", QStringLiteral("&Options"), Qt::Key_F11);
+    kit::addSeparator(menufile, "sep1");
+    menuclose = addEntry(menufile, "menuclose", QStringLiteral("&Close"), Qt::Key_F12);
     // The key is part of the caption; F1 itself is a window shortcut below.
-    menuhelp2 = entry(menuhelp, "menuhelp2", QStringLiteral("&Using the Startup List      F1"), 0);
-    menuhelp->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    menuhelp3 = entry(menuhelp, "menuhelp3", QStringLiteral("&About Nookery"), 0);
+    addHelpMenu(this, {u"Help &Topics", u"&Using the Startup List      F1", {}, "sep2"});
 }
 
 void startup::buildToolBar()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    struct Button
-    {
-        const char16_t *key;
-        const char16_t *tip;
-        const char16_t *glyph;
-        QRgb tile;
-    };
-    const Button buttons[] = {
-        {u"tooldelete", u"Delete Old Startup Dates", u"\u2212", 0xc62828},
-        {nullptr, nullptr, nullptr, 0},
-        {u"tooloptions", u"Set Options", u"O", 0x546e7a},
-        {u"toolhelp", u"Help Using Startup List", u"?", 0x1565c0},
-        {u"toolclose", u"Close Startup List", u"\u00d7", 0x6d4c41},
-    };
-    for (const Button &b : buttons) {
-        if (!b.key) {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        const QString key = QString::fromUtf16(b.key);
-        QAction *button = Toolbar1->addAction(toolIcon(QString::fromUtf16(b.glyph), QColor(b.tile)),
-                                              QString::fromUtf16(b.tip));
-        button->setObjectName(key);
-        button->setData(key);
-        button->setToolTip(QString::fromUtf16(b.tip));
-    }
+    Toolbar1 = new ToolBar(
+        this, "Toolbar1",
+        {
+            {u"tooldelete", "edit-clear-history", u"Delete Old Startup Dates",
+             call(this, &startup::deleteold)},
+            {},
+            {u"tooloptions", "configure", u"Set Options", call(this, &startup::menuoptions_Click)},
+            {u"toolhelp", "help-contents", u"Help Using Startup List",
+             call(this, &startup::menuhelp2_Click)},
+            {u"toolclose", "window-close", u"Close Startup List",
+             call(this, &startup::menuclose_Click)},
+        });
 }
 
 void startup::connectHandlers()
@@ -120,11 +89,8 @@ void startup::connectHandlers()
     connect(menudelete, &QAction::triggered, this, &startup::deleteold);
     connect(menuoptions, &QAction::triggered, this, &startup::menuoptions_Click);
     connect(menuclose, &QAction::triggered, this, &startup::menuclose_Click);
-    connect(menuhelp1, &QAction::triggered, this, &startup::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &startup::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &startup::menuhelp3_Click);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &startup::menuhelp2_Click);
+            [this] { menuhelp2_Click(); });
     connect(Toolbar1, &QToolBar::actionTriggered, this, &startup::Toolbar1_ButtonClick);
 }
 
@@ -160,15 +126,7 @@ void startup::deleteold()
 
 void startup::Toolbar1_ButtonClick(QAction *button)
 {
-    const QString key = button ? button->data().toString() : QString();
-    if (key == u"tooldelete")
-        deleteold();
-    else if (key == u"tooloptions")
-        menuoptions_Click();
-    else if (key == u"toolhelp")
-        menuhelp2_Click();
-    else if (key == u"toolclose")
-        menuclose_Click();
+    Toolbar1->run(button);
 }
 
 void startup::menuoptions_Click()
@@ -179,21 +137,6 @@ void startup::menuoptions_Click()
 void startup::menuclose_Click()
 {
     close();
-}
-
-void startup::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void startup::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void startup::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 void startup::closeEvent(QCloseEvent *event)

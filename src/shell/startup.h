@@ -2,22 +2,23 @@
 
 #include "common/toolwindow.h"
 #include "shell/startuplog.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDir>
 #include <QMainWindow>
 
 class QAction;
 class QListView;
-class QToolBar;
 
 namespace nookery {
 
 class Platform;
 class Suite;
+class ToolBar;
 
 // "Startup List": when the suite was started, newest first. The log stays open while the
 // window is shown; deleting old dates keeps the newest start only.
-class startup : public QMainWindow, public ToolWindow
+class startup : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -30,9 +31,6 @@ public:
     void Toolbar1_ButtonClick(QAction *button);
     void menuoptions_Click();
     void menuclose_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -48,13 +46,10 @@ private:
 
     QListView *startuplist = nullptr;
     StartupListModel *m_lines = nullptr;
-    QToolBar *Toolbar1 = nullptr;
+    ToolBar *Toolbar1 = nullptr;
     QAction *menudelete = nullptr;
     QAction *menuoptions = nullptr;
     QAction *menuclose = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

@@ -1,6 +1,5 @@
 #include "shell/toolicons.h"
 
-#include <QFont>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,41 +17,6 @@ void paintTile(QPainter &p, const QRectF &rect, const QColor &tile)
     const qreal r = rect.width() / 6.0;
     p.drawRoundedRect(rect.adjusted(1, 1, -1, -1), r, r);
 }
-
-// A tool's tile with its glyph. Text needs the font database, whose first use costs more
-// than the rest of the start-up, so the glyph is painted only when a button is first shown
-// (in tray mode the tool bar never is).
-class GlyphIconEngine final : public QIconEngine
-{
-public:
-    GlyphIconEngine(QString glyph, QColor tile) : m_glyph(std::move(glyph)), m_tile(tile) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        painter->save();
-        paintTile(*painter, rect, m_tile);
-        QFont font = painter->font();
-        font.setBold(true);
-        font.setPixelSize(std::max(1, rect.height() * (m_glyph.size() > 1 ? 9 : 13) / 20));
-        painter->setFont(font);
-        painter->setPen(Qt::white);
-        painter->drawText(rect, Qt::AlignCenter, m_glyph);
-        painter->restore();
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        return pixmap;
-    }
-    QIconEngine *clone() const override { return new GlyphIconEngine(m_glyph, m_tile); }
-
-private:
-    QString m_glyph;
-    QColor m_tile;
-};
 
 // The suite's "N" drawn as strokes, so the tray icon needs no font at start.
 QPixmap suitePixmap(int size)
@@ -80,11 +44,6 @@ QPixmap suitePixmap(int size)
 }
 
 } // namespace
-
-QIcon toolIcon(const QString &glyph, const QColor &tile)
-{
-    return QIcon(new GlyphIconEngine(glyph, tile));
-}
 
 QIcon suiteIcon()
 {

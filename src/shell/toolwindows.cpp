@@ -3,6 +3,7 @@
 #include "common/helpcontext.h"
 #include "common/toolwindow.h"
 #include "platform/platform.h"
+#include "shell/toolrows.h"
 
 namespace nookery {
 
@@ -114,35 +115,20 @@ void ToolWindows::showHelpTopic(int contextNumber)
     dialog.ShowHelp(CommonDialog::HelpContext, contextNumber);
 }
 
+ToolFactories toolFactories()
+{
+    ToolFactories factories;
+    for (const ToolRow &row : toolRows()) {
+        if (row.tool && row.make)
+            factories.insert(*row.tool, row.make);
+    }
+    return factories;
+}
+
 int toolHelpContext(Tool tool)
 {
-    switch (tool) {
-    case Tool::CountDown:
-        return helpcontext::CountDown;
-    case Tool::CountUp:
-        return helpcontext::CountUp;
-    case Tool::CountDate:
-        return helpcontext::CountDate;
-    case Tool::CountFull:
-        return helpcontext::CountFull;
-    case Tool::Calendar:
-        return helpcontext::Calendar;
-    case Tool::Convert:
-        return helpcontext::Convert;
-    case Tool::Reminders:
-        return helpcontext::Reminders;
-    case Tool::StartupList:
-        return helpcontext::StartupList;
-    case Tool::StickyNotes:
-        return helpcontext::StickyNotes;
-    case Tool::Options:
-        return helpcontext::Options;
-    case Tool::About:
-        return helpcontext::Contents;
-    case Tool::UpdateOlder:
-        return helpcontext::UpdateOlder;
-    }
-    return helpcontext::Contents;
+    const ToolRow *row = toolRow(tool);
+    return row && row->helpTopic ? row->helpTopic : helpcontext::Contents;
 }
 
 } // namespace nookery

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/suite.h"
+#include "common/toolcontext.h"
 
 #include <QDir>
 #include <QHash>
@@ -10,24 +11,10 @@
 
 namespace nookery {
 
-class Clock;
-class Platform;
-class SettingsStore;
-
-// What a tool window is made with.
-struct ToolContext
-{
-    SettingsStore &store;
-    Clock &clock;
-    Platform &platform;
-    Suite &suite;
-    QDir startFolder;
-};
-
 using ToolFactory = std::function<QWidget *(const ToolContext &)>;
 using ToolFactories = QHash<Tool, ToolFactory>;
 
-// One row per tool that has a window; a tool without a row opens nothing.
+// The window factories of the suite's tool rows; a tool without one opens nothing.
 ToolFactories toolFactories();
 
 // The help topic of a tool's window: F1 in it shows this topic unless the window or the

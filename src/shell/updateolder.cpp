@@ -9,6 +9,7 @@
 #include "shell/aboutform.h"
 #include "shell/olderdata.h"
 #include "shell/rtfnotefiles.h"
+#include "windowkit/placement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -98,7 +99,7 @@ QString UpdateOlder::openWindowsText()
 void UpdateOlder::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    centreOnScreen(this);
+    kit::centreOnScreen(this);
 }
 
 void UpdateOlder::butYes_Click()

@@ -8,6 +8,8 @@
 #include "timers/datemoment.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
+#include "windowkit/menus.h"
+#include "windowkit/placement.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -59,8 +61,8 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 CountDate::CountDate(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                      const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite),
-      m_startFolder(startFolder)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
 {
     setObjectName(QStringLiteral("CountDate"));
     setWindowTitle(QStringLiteral("Date CountDown"));
@@ -72,30 +74,23 @@ CountDate::CountDate(SettingsStore &store, Clock &clock, Platform &platform, Sui
     Timer1 = timer(this, QStringLiteral("Timer1"), RefreshMs);
     connectHandlers();
     Form_Load();
-    centreOnScreen(this);
+    kit::centreOnScreen(this);
 }
 
 CountDate::~CountDate() = default;
 
 void CountDate::buildMenus()
 {
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->setObjectName(QStringLiteral("menufile"));
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
     for (int n = 1; n <= Entries; ++n) {
         const QString caption =
             n < 10 ? u"Message &" + QString::number(n) : QStringLiteral("Message 1&0");
-        entry(n).menu = menuAction(menufile, numbered("menu", n), caption);
+        entry(n).menu = kit::addEntry(menufile, numbered("menu", n), caption);
     }
     menufile->addSeparator();
-    menuexit = menuAction(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
-                          QKeySequence(Qt::Key_F12));
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = menuAction(menuhelp, QStringLiteral("menuhelp1"), QStringLiteral("&Help Topics"));
-    menuhelp2 = menuAction(menuhelp, QStringLiteral("menuhelp2"),
-                           QStringLiteral("&Using Date CountDown"), QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator();
-    menuhelp3 = menuAction(menuhelp, QStringLiteral("menuhelp3"), QStringLiteral("&About Nookery"));
+    menuexit = kit::addEntry(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
+                             QKeySequence(Qt::Key_F12));
+    addHelpMenu(this, {u"&Help Topics", u"&Using Date CountDown", Qt::Key_F1, nullptr});
 }
 
 void CountDate::buildList()
@@ -210,9 +205,6 @@ void CountDate::connectHandlers()
     connect(CmdDelete, &QPushButton::clicked, this, &CountDate::CmdDelete_Click);
     connect(Timer1, &QTimer::timeout, this, &CountDate::Timer1_Timer);
     connect(menuexit, &QAction::triggered, this, &CountDate::menuexit_Click);
-    connect(menuhelp1, &QAction::triggered, this, &CountDate::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &CountDate::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &CountDate::menuhelp3_Click);
 }
 
 void CountDate::Form_Load()
@@ -418,21 +410,6 @@ bool CountDate::eventFilter(QObject *watched, QEvent *event)
 void CountDate::menuexit_Click()
 {
     close();
-}
-
-void CountDate::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void CountDate::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void CountDate::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

@@ -2,6 +2,7 @@
 
 #include "common/suite.h"
 #include "common/toolwindow.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,7 +26,7 @@ class SettingsStore;
 
 // "Date CountDown": ten messages, each counting down to a date and time kept in the
 // store, with an editor in the same window.
-class CountDate : public QMainWindow, public ToolWindow
+class CountDate : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -44,9 +45,6 @@ public:
     void CmdCancel_Click();
     void CmdDelete_Click();
     void menuexit_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -98,9 +96,6 @@ private:
     QPushButton *CmdDelete = nullptr;
     QTimer *Timer1 = nullptr;
     QAction *menuexit = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

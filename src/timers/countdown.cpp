@@ -7,6 +7,8 @@
 #include "settings/settingsstore.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
+#include "windowkit/menus.h"
+#include "windowkit/placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -57,8 +59,8 @@ std::optional<int> storedValue(const QString &text, int maximum)
 
 CountDown::CountDown(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                      const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite),
-      m_startFolder(startFolder)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
 {
     setObjectName(QStringLiteral("CountDown"));
     setWindowTitle(QStringLiteral("CountDown"));
@@ -72,44 +74,37 @@ CountDown::CountDown(SettingsStore &store, Clock &clock, Platform &platform, Sui
     buildPanel(m_panels[1], 5280);
     connectHandlers();
     Form_Load();
-    centreOnScreen(this);
+    kit::centreOnScreen(this);
 }
 
 CountDown::~CountDown() = default;
 
 void CountDown::buildMenus()
 {
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->setObjectName(QStringLiteral("menufile"));
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
     for (Panel &p : m_panels) {
         const QString n = QString::number(p.n);
-        p.menustart = menuAction(menufile, numbered("menustart", p.n), startCaption(p),
-                                 QKeySequence(p.n == 1 ? Qt::Key_F3 : Qt::Key_F5));
-        p.menuAcknowledge =
-            menuAction(menufile, numbered("menuAcknowledge", p.n), u"Acknowledge CountDown &" + n,
-                       QKeySequence(p.n == 1 ? Qt::Key_F4 : Qt::Key_F6));
+        p.menustart = kit::addEntry(menufile, numbered("menustart", p.n), startCaption(p),
+                                    QKeySequence(p.n == 1 ? Qt::Key_F3 : Qt::Key_F5));
+        p.menuAcknowledge = kit::addEntry(menufile, numbered("menuAcknowledge", p.n),
+                                          u"Acknowledge CountDown &" + n,
+                                          QKeySequence(p.n == 1 ? Qt::Key_F4 : Qt::Key_F6));
         p.menuAcknowledge->setVisible(false);
-        p.menuclear =
-            menuAction(menufile, numbered("menuclear", p.n), u"Clear CountDown " + n + u" to 0:00");
-        p.menusave = menuAction(menufile, numbered("menusave", p.n),
-                                u"Save current CountDown " + n + u" time");
-        p.menuretrieve = menuAction(menufile, numbered("menuretrieve", p.n),
-                                    u"Retrieve saved CountDown " + n + u" time");
+        p.menuclear = kit::addEntry(menufile, numbered("menuclear", p.n),
+                                    u"Clear CountDown " + n + u" to 0:00");
+        p.menusave = kit::addEntry(menufile, numbered("menusave", p.n),
+                                   u"Save current CountDown " + n + u" time");
+        p.menuretrieve = kit::addEntry(menufile, numbered("menuretrieve", p.n),
+                                       u"Retrieve saved CountDown " + n + u" time");
         menufile->addSeparator();
     }
-    menuoptions = menuAction(menufile, QStringLiteral("menuoptions"), QStringLiteral("&Options"),
-                             QKeySequence(Qt::Key_F11));
+    menuoptions = kit::addEntry(menufile, QStringLiteral("menuoptions"), QStringLiteral("&Options"),
+                                QKeySequence(Qt::Key_F11));
     menufile->addSeparator();
-    menuexit = menuAction(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
-                          QKeySequence(Qt::Key_F12));
+    menuexit = kit::addEntry(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
+                             QKeySequence(Qt::Key_F12));
 
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = menuAction(menuhelp, QStringLiteral("menuhelp1"), QStringLiteral("&Help Topics"));
-    menuhelp2 = menuAction(menuhelp, QStringLiteral("menuhelp2"),
-                           QStringLiteral("&Using CountDown"), QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator();
-    menuhelp3 = menuAction(menuhelp, QStringLiteral("menuhelp3"), QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"&Help Topics", u"&Using CountDown", Qt::Key_F1, nullptr});
 }
 
 void CountDown::buildPanel(Panel &p, int left)
@@ -187,6 +182,8 @@ void CountDown::buildPanel(Panel &p, int left)
     ends("0 seconds", "59 seconds", 865);
     p.secondsBar = scrollBar(p.input, bar + u'b', MaxSeconds, 10);
     place(p.secondsBar, 120, 1125, 4600, 315);
+    p.minutesBar->setAccessibleName(title + u" minutes");
+    p.secondsBar->setAccessibleName(title + u" seconds");
 
     p.alarm = new QGroupBox(title, central);
     p.alarm->setObjectName(numbered("Frame", frame0 + 2));
@@ -241,9 +238,6 @@ void CountDown::connectHandlers()
     }
     connect(menuoptions, &QAction::triggered, this, &CountDown::menuoptions_Click);
     connect(menuexit, &QAction::triggered, this, &CountDown::menuexit_Click);
-    connect(menuhelp1, &QAction::triggered, this, &CountDown::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &CountDown::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &CountDown::menuhelp3_Click);
 }
 
 void CountDown::Form_Load()
@@ -471,21 +465,6 @@ void CountDown::closeEvent(QCloseEvent *event)
         p.blinkTimer->stop();
     }
     QMainWindow::closeEvent(event);
-}
-
-void CountDown::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void CountDown::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void CountDown::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

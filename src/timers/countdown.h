@@ -3,6 +3,7 @@
 #include "common/suite.h"
 #include "common/toolwindow.h"
 #include "timers/countdowntimer.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -23,7 +24,7 @@ class SettingsStore;
 
 // "CountDown": two independent countdown timers side by side, each set with a minutes and
 // a seconds scroll bar, with a sound and a blinking message when it reaches zero.
-class CountDown : public QMainWindow, public ToolWindow
+class CountDown : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -56,9 +57,6 @@ public:
     void menuretrieve2_Click() { retrieve(m_panels[1]); }
     void menuoptions_Click();
     void menuexit_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -127,9 +125,6 @@ private:
 
     QAction *menuoptions = nullptr;
     QAction *menuexit = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

@@ -8,6 +8,7 @@
 #include "timers/formatremaining.h"
 #include "timers/fullscreenlayout.h"
 #include "timers/timerwidgets.h"
+#include "windowkit/menus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,8 +69,8 @@ void setPointSize(QLabel *label, int points)
 
 CountFull::CountFull(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
                      const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), m_store(store), m_clock(clock), m_platform(platform), m_suite(suite),
-      m_startFolder(startFolder)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
+      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
 {
     setObjectName(QStringLiteral("CountFull"));
     setWindowTitle(QStringLiteral("Full Screen CountDown"));
@@ -85,36 +86,28 @@ CountFull::~CountFull() = default;
 
 void CountFull::buildMenus()
 {
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->setObjectName(QStringLiteral("menufile"));
-    menustart = menuAction(menufile, QStringLiteral("menustart"),
-                           QStringLiteral("CountDown &Start"), QKeySequence(Qt::Key_F3));
-    menustop = menuAction(menufile, QStringLiteral("menustop"),
-                          QStringLiteral("&Acknowledge Time Is Up"), QKeySequence(Qt::Key_F4));
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
+    menustart = kit::addEntry(menufile, QStringLiteral("menustart"),
+                              QStringLiteral("CountDown &Start"), QKeySequence(Qt::Key_F3));
+    menustop = kit::addEntry(menufile, QStringLiteral("menustop"),
+                             QStringLiteral("&Acknowledge Time Is Up"), QKeySequence(Qt::Key_F4));
     menustop->setVisible(false);
     menufile->addSeparator();
-    menuclear = menuAction(menufile, QStringLiteral("menuclear"),
-                           QStringLiteral("Clear &Timer To 0:00"), QKeySequence(Qt::Key_F6));
-    menusave = menuAction(menufile, QStringLiteral("menusave"), QStringLiteral("Save Timer &Value"),
-                          QKeySequence(Qt::Key_F7));
-    menuretrieve = menuAction(menufile, QStringLiteral("menuretrieve"),
-                              QStringLiteral("&Retrieve Timer Value"), QKeySequence(Qt::Key_F8));
+    menuclear = kit::addEntry(menufile, QStringLiteral("menuclear"),
+                              QStringLiteral("Clear &Timer To 0:00"), QKeySequence(Qt::Key_F6));
+    menusave = kit::addEntry(menufile, QStringLiteral("menusave"),
+                             QStringLiteral("Save Timer &Value"), QKeySequence(Qt::Key_F7));
+    menuretrieve = kit::addEntry(menufile, QStringLiteral("menuretrieve"),
+                                 QStringLiteral("&Retrieve Timer Value"), QKeySequence(Qt::Key_F8));
     sep2 = menufile->addSeparator();
     sep2->setObjectName(QStringLiteral("sep2"));
-    menuoptionsbrowse1 = menuAction(menufile, QStringLiteral("menuoptionsbrowse1"),
-                                    QStringLiteral("&Options"), QKeySequence(Qt::Key_F11));
+    menuoptionsbrowse1 = kit::addEntry(menufile, QStringLiteral("menuoptionsbrowse1"),
+                                       QStringLiteral("&Options"), QKeySequence(Qt::Key_F11));
     menufile->addSeparator();
-    menuexit = menuAction(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
-                          QKeySequence(Qt::Key_F12));
+    menuexit = kit::addEntry(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
+                             QKeySequence(Qt::Key_F12));
 
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = menuAction(menuhelp, QStringLiteral("menuhelp1"), QStringLiteral("&Help Topics"));
-    menuhelp2 =
-        menuAction(menuhelp, QStringLiteral("menuhelp2"),
-                   QStringLiteral("&Using Full Screen CountDown"), QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator();
-    menuhelp3 = menuAction(menuhelp, QStringLiteral("menuhelp3"), QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"&Help Topics", u"&Using Full Screen CountDown", Qt::Key_F1, nullptr});
 }
 
 void CountFull::buildControls()
@@ -142,6 +135,8 @@ void CountFull::buildControls()
                         Qt::AlignLeft, 120);
     HScroll1 = scrollBar(Frame1, QStringLiteral("HScroll1"), MaxMinutes, 15);
     HScroll2 = scrollBar(Frame1, QStringLiteral("HScroll2"), MaxSeconds, 10);
+    HScroll1->setAccessibleName(QStringLiteral("Minutes"));
+    HScroll2->setAccessibleName(QStringLiteral("Seconds"));
 
     Frame2 = new QFrame(central);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -175,9 +170,6 @@ void CountFull::connectHandlers()
     connect(menuretrieve, &QAction::triggered, this, &CountFull::menuretrieve_Click);
     connect(menuoptionsbrowse1, &QAction::triggered, this, &CountFull::menuoptionsbrowse1_Click);
     connect(menuexit, &QAction::triggered, this, &CountFull::menuexit_Click);
-    connect(menuhelp1, &QAction::triggered, this, &CountFull::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &CountFull::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &CountFull::menuhelp3_Click);
 }
 
 void CountFull::Form_Load()
@@ -421,21 +413,6 @@ void CountFull::closeEvent(QCloseEvent *event)
     Timer1->stop();
     Timer2->stop();
     QMainWindow::closeEvent(event);
-}
-
-void CountFull::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void CountFull::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void CountFull::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

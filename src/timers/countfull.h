@@ -3,6 +3,7 @@
 #include "common/suite.h"
 #include "common/toolwindow.h"
 #include "timers/countdowntimer.h"
+#include "windowkit/helpmenu.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -22,7 +23,7 @@ class SettingsStore;
 
 // "Full Screen CountDown": one countdown across the whole screen in very large digits,
 // under a standing message, in a normal or a large size scheme.
-class CountFull : public QMainWindow, public ToolWindow
+class CountFull : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -46,9 +47,6 @@ public:
     void menuretrieve_Click();
     void menuoptionsbrowse1_Click();
     void menuexit_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,9 +100,6 @@ private:
     QAction *sep2 = nullptr;
     QAction *menuoptionsbrowse1 = nullptr;
     QAction *menuexit = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

@@ -5,6 +5,8 @@
 #include "common/twips.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
+#include "windowkit/menus.h"
+#include "windowkit/placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,7 +36,7 @@ QString numbered(const char *name, int n)
 } // namespace
 
 CountUp::CountUp(Clock &clock, Suite &suite, QWidget *parent)
-    : QMainWindow(parent), m_clock(clock), m_suite(suite)
+    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_clock(clock), m_suite(suite)
 {
     setObjectName(QStringLiteral("CountUp"));
     setWindowTitle(QStringLiteral("CountUp"));
@@ -47,7 +49,7 @@ CountUp::CountUp(Clock &clock, Suite &suite, QWidget *parent)
     buildWatch(m_watches[1], 4440);
     connectHandlers();
     Form_Load();
-    centreOnScreen(this);
+    kit::centreOnScreen(this);
 }
 
 CountUp::~CountUp() = default;
@@ -59,33 +61,26 @@ QString CountUp::startCaption(const Watch &w) const
 
 void CountUp::buildMenus()
 {
-    QMenu *menufile = menuBar()->addMenu(QStringLiteral("&File"));
-    menufile->setObjectName(QStringLiteral("menufile"));
+    QMenu *menufile = kit::addMenu(menuBar(), "menufile", QStringLiteral("&File"));
     Watch &one = m_watches[0];
     Watch &two = m_watches[1];
-    one.menustart = menuAction(menufile, QStringLiteral("menustart3"), startCaption(one),
-                               QKeySequence(Qt::Key_F3));
+    one.menustart = kit::addEntry(menufile, QStringLiteral("menustart3"), startCaption(one),
+                                  QKeySequence(Qt::Key_F3));
     one.menuclear =
-        menuAction(menufile, QStringLiteral("menuclear3"),
-                   QStringLiteral("&CountUp 1 Clear To 0:00"), QKeySequence(Qt::Key_F4));
-    two.menustart = menuAction(menufile, QStringLiteral("menustart4"), startCaption(two),
-                               QKeySequence(Qt::Key_F5));
+        kit::addEntry(menufile, QStringLiteral("menuclear3"),
+                      QStringLiteral("&CountUp 1 Clear To 0:00"), QKeySequence(Qt::Key_F4));
+    two.menustart = kit::addEntry(menufile, QStringLiteral("menustart4"), startCaption(two),
+                                  QKeySequence(Qt::Key_F5));
     two.menuclear =
-        menuAction(menufile, QStringLiteral("menuclear4"),
-                   QStringLiteral("CountUp 2 C&lear To 0:00"), QKeySequence(Qt::Key_F6));
+        kit::addEntry(menufile, QStringLiteral("menuclear4"),
+                      QStringLiteral("CountUp 2 C&lear To 0:00"), QKeySequence(Qt::Key_F6));
     one.menuclear->setVisible(false);
     two.menuclear->setVisible(false);
     menufile->addSeparator();
-    menuexit = menuAction(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
-                          QKeySequence(Qt::Key_F12));
+    menuexit = kit::addEntry(menufile, QStringLiteral("menuexit"), QStringLiteral("&Close"),
+                             QKeySequence(Qt::Key_F12));
 
-    QMenu *menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuhelp1 = menuAction(menuhelp, QStringLiteral("menuhelp1"), QStringLiteral("&Help Topics"));
-    menuhelp2 = menuAction(menuhelp, QStringLiteral("menuhelp2"), QStringLiteral("&Using CountUp"),
-                           QKeySequence(Qt::Key_F1));
-    menuhelp->addSeparator();
-    menuhelp3 = menuAction(menuhelp, QStringLiteral("menuhelp3"), QStringLiteral("&About Nookery"));
+    addHelpMenu(this, {u"&Help Topics", u"&Using CountUp", Qt::Key_F1, nullptr});
 }
 
 void CountUp::buildWatch(Watch &w, int left)
@@ -142,9 +137,6 @@ void CountUp::connectHandlers()
         connect(w.tickTimer, &QTimer::timeout, this, [this, q] { tick(*q); });
     }
     connect(menuexit, &QAction::triggered, this, &CountUp::menuexit_Click);
-    connect(menuhelp1, &QAction::triggered, this, &CountUp::menuhelp1_Click);
-    connect(menuhelp2, &QAction::triggered, this, &CountUp::menuhelp2_Click);
-    connect(menuhelp3, &QAction::triggered, this, &CountUp::menuhelp3_Click);
 }
 
 void CountUp::Form_Load()
@@ -230,21 +222,6 @@ void CountUp::closeEvent(QCloseEvent *event)
     for (Watch &w : m_watches)
         w.tickTimer->stop();
     QMainWindow::closeEvent(event);
-}
-
-void CountUp::menuhelp1_Click()
-{
-    m_suite.showHelpContents();
-}
-
-void CountUp::menuhelp2_Click()
-{
-    m_suite.showHelpTopic(HelpTopic);
-}
-
-void CountUp::menuhelp3_Click()
-{
-    m_suite.show(Tool::About);
 }
 
 } // namespace nookery

@@ -3,6 +3,7 @@
 #include "common/suite.h"
 #include "common/toolwindow.h"
 #include "timers/stopwatch.h"
+#include "windowkit/helpmenu.h"
 
 #include <QMainWindow>
 
@@ -18,7 +19,7 @@ class Clock;
 
 // "CountUp": two stopwatches by the wall clock, each stopped and resumed at will and
 // cleared when stopped. Nothing is stored.
-class CountUp : public QMainWindow, public ToolWindow
+class CountUp : public QMainWindow, public ToolWindow, public StandardHelp
 {
     Q_OBJECT
 
@@ -37,9 +38,6 @@ public:
     void menuclear3_Click() { clear(m_watches[0]); }
     void menuclear4_Click() { clear(m_watches[1]); }
     void menuexit_Click();
-    void menuhelp1_Click();
-    void menuhelp2_Click();
-    void menuhelp3_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,9 +76,6 @@ private:
     Watch m_watches[2];
 
     QAction *menuexit = nullptr;
-    QAction *menuhelp1 = nullptr;
-    QAction *menuhelp2 = nullptr;
-    QAction *menuhelp3 = nullptr;
 };
 
 } // namespace nookery

@@ -23,15 +23,6 @@ namespace {
 const char *const DesignPoints = "nookeryDesignPoints";
 }
 
-QAction *menuAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &key)
-{
-    QAction *a = menu->addAction(text);
-    a->setObjectName(name);
-    if (!key.isEmpty())
-        a->setShortcut(key);
-    return a;
-}
-
 void place(QWidget *w, int left, int top, int width, int height)
 {
     w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -136,15 +127,6 @@ Qt::WindowFlags timerWindowFlags(bool minimise)
     if (minimise)
         f |= Qt::WindowMinimizeButtonHint;
     return f;
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 void playAlarm(Platform &platform, const QDir &startFolder, const QString &stored)

@@ -24,8 +24,6 @@ namespace timerwidgets {
 
 inline constexpr QStringView DigitFamily = u"Times New Roman";
 
-QAction *menuAction(QMenu *menu, const QString &name, const QString &text,
-                    const QKeySequence &key = {});
 // Positions and sizes in twips, relative to the parent.
 void place(QWidget *w, int left, int top, int width, int height);
 QLabel *label(QWidget *parent, const QString &name, const QString &text);
@@ -43,7 +41,6 @@ QScrollBar *scrollBar(QWidget *parent, const QString &name, int maximum, int pag
 QTimer *timer(QObject *parent, const QString &name, int intervalMs);
 // Window decorations without the maximise button.
 Qt::WindowFlags timerWindowFlags(bool minimise);
-void centreOnScreen(QWidget *window);
 // Plays a stored sound name; a bare name is found in the start folder.
 void playAlarm(Platform &platform, const QDir &startFolder, const QString &stored);
 // Runs a store write; a failure tells the user what was not saved instead of ending the
