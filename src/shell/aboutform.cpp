@@ -1,5 +1,7 @@
 #include "shell/aboutform.h"
 
+#include "platform/textfit.h"
+
 #include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/version.h"
@@ -68,6 +70,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     buttons->addWidget(butAboutHelpR);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    textfit::reserveTitle(this);
     setTabOrder(Image1, butAboutOKR);
     setTabOrder(butAboutOKR, butAboutHelpR);
 

@@ -4,6 +4,7 @@
 #include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "settings/settingsstore.h"
 #include "timers/datemoment.h"
 #include "timers/formatremaining.h"
@@ -72,6 +73,7 @@ CountDate::CountDate(SettingsStore &store, Clock &clock, Platform &platform, Sui
     Timer1 = timer(this, QStringLiteral("Timer1"), RefreshMs);
     connectHandlers();
     Form_Load();
+    textfit::fitWindow(this);
     centreOnScreen(this);
 }
 

@@ -4,6 +4,7 @@
 #include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "settings/settingsstore.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
@@ -72,6 +73,7 @@ CountDown::CountDown(SettingsStore &store, Clock &clock, Platform &platform, Sui
     buildPanel(m_panels[1], 5280);
     connectHandlers();
     Form_Load();
+    textfit::fitWindow(this);
     centreOnScreen(this);
 }
 
@@ -134,6 +136,7 @@ void CountDown::buildPanel(Panel &p, int left)
                             u"Hrs" + QString(20, u' ') + u"Mins" + QString(20, u' ') + u"Sec");
     heading->setFont(small);
     place(heading, 705, 480, 2895, 240);
+    keepColumns(heading);
 
     p.hours = digitLabel(p.frame, numbered("Label", label0), QStringLiteral("0:"), Qt::red,
                          Qt::AlignRight, 48);

@@ -52,6 +52,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void buildMenus();
@@ -59,6 +60,7 @@ private:
     void connectHandlers();
     // Lays the controls out in the stored size scheme for one or two hour digits.
     void applyLayout(bool twoHourDigits);
+    void fitScreen();
     void showDigits(const QString &hours, const QString &minutes, const QString &seconds);
     void ring();
     bool largeScheme() const;

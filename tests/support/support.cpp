@@ -10,13 +10,14 @@ namespace nookery::test {
 namespace {
 // No test may ever read or write the user's real folders, and every test reads numbers and
 // dates in one locale whatever the machine's LANG says; a test that wants another sets it
-// for itself.
+// for itself, and a run registered in another locale (NOOKERY_TEST_SYSTEM_LOCALE) keeps it.
 struct TestMode
 {
     TestMode()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (qEnvironmentVariableIsEmpty("NOOKERY_TEST_SYSTEM_LOCALE"))
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 } testMode;
 } // namespace
