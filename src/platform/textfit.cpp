@@ -35,8 +35,8 @@ QSize labelShortfall(const QLabel *l)
     if (l->text().isEmpty() || l->textFormat() == Qt::RichText ||
         (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text())))
         return l->text().isEmpty() ? Fits : more(l->sizeHint(), l->size());
-    const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(),
-                                                  -l->margin());
+    const QRect room =
+        l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
     if (l->wordWrap())
         return more(QSize(0, l->heightForWidth(l->width())), l->size());
     const QFontMetrics fm = l->fontMetrics();
@@ -47,13 +47,15 @@ QSize labelShortfall(const QLabel *l)
     if (oneLine) {
         const QRect ink = fm.tightBoundingRect(shown);
         const Qt::Alignment a = l->alignment();
-        const int baseline = a & Qt::AlignTop      ? fm.ascent()
-                             : a & Qt::AlignBottom ? room.height() - fm.descent()
-                                                   : (room.height() - fm.height()) / 2 + fm.ascent();
+        const int baseline = a & Qt::AlignTop ? fm.ascent()
+                             : a & Qt::AlignBottom
+                                 ? room.height() - fm.descent()
+                                 : (room.height() - fm.height()) / 2 + fm.ascent();
         const int above = std::max(0, -(baseline + ink.top()));
         const int below = std::max(0, baseline + ink.bottom() + 1 - room.height());
-        height = room.height() + ((a & (Qt::AlignTop | Qt::AlignBottom)) ? above + below
-                                                                          : 2 * std::max(above, below));
+        height =
+            room.height() +
+            ((a & (Qt::AlignTop | Qt::AlignBottom)) ? above + below : 2 * std::max(above, below));
     } else {
         height = fm.size(Qt::TextShowMnemonic, l->text()).height();
     }
@@ -220,10 +222,15 @@ private:
                 s->resize(w->size());
                 continue;
             }
+            // What stands beside it in its row moves along, and what stands below it in
+            // its column; a row further down keeps its place.
+            const QRect r = s->geometry();
             QPoint to = s->pos();
-            if (by.width() > 0 && s->x() > old.right())
+            if (by.width() > 0 && r.left() > old.right() && r.top() <= old.bottom() &&
+                r.bottom() >= old.top())
                 to.rx() += by.width();
-            if (by.height() > 0 && s->y() > old.bottom())
+            if (by.height() > 0 && r.top() > old.bottom() && r.left() <= old.right() &&
+                r.right() >= old.left())
                 to.ry() += by.height();
             s->move(to);
         }

@@ -136,7 +136,6 @@ void CountDown::buildPanel(Panel &p, int left)
                             u"Hrs" + QString(20, u' ') + u"Mins" + QString(20, u' ') + u"Sec");
     heading->setFont(small);
     place(heading, 705, 480, 2895, 240);
-    keepColumns(heading);
 
     p.hours = digitLabel(p.frame, numbered("Label", label0), QStringLiteral("0:"), Qt::red,
                          Qt::AlignRight, 48);

@@ -106,7 +106,6 @@ void CountUp::buildWatch(Watch &w, int left)
     // The frame's larger font is for its caption only.
     heading->setFont(font());
     place(heading, 700, 480, 2895, 240);
-    keepColumns(heading);
     const int d = first ? 9 : 12;
     w.hours = digitLabel(w.frame, numbered("Label", d), QStringLiteral("0:"), Qt::red,
                          Qt::AlignRight, 48);

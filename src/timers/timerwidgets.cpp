@@ -99,19 +99,6 @@ void setFittedText(QLabel *label, const QString &text)
     label->setText(text);
 }
 
-void keepColumns(QLabel *heading)
-{
-    QFont f = heading->font();
-    const QString text = heading->text();
-    const auto blanks = text.count(u' ');
-    const int over = QFontMetrics(f).horizontalAdvance(text) - heading->contentsRect().width();
-    if (over <= 0 || blanks == 0)
-        return;
-    const qreal blank = QFontMetricsF(f).horizontalAdvance(u' ');
-    f.setWordSpacing(-std::min(blank * 2 / 3, qreal(over) / qreal(blanks)));
-    heading->setFont(f);
-}
-
 QPushButton *button(QWidget *parent, const QString &name, const QString &text,
                     const QString &toolTip)
 {

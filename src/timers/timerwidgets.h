@@ -36,9 +36,6 @@ QLabel *digitLabel(QWidget *parent, const QString &name, const QString &text, co
 // past 99 hours, the large scheme's hours).
 void setFittedText(QLabel *label, const QString &text);
 void setDesignPointSize(QLabel *label, int points);
-// A heading whose words stand over columns, set apart by blanks at the design font: with a
-// wider font the blanks narrow (to a third at least) so the words keep over their columns.
-void keepColumns(QLabel *heading);
 QPushButton *button(QWidget *parent, const QString &name, const QString &text,
                     const QString &toolTip = {});
 // Horizontal, arrows step 1, the given page step, and it takes the keyboard focus.

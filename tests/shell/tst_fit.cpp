@@ -2,6 +2,7 @@
 // and readable with the fonts at hand: the test runs at scale 1 and 2 and in three locales
 // (see CMakeLists.txt), each time with the desktop's palette and with a dark one.
 
+#include "platform/textfit.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -11,7 +12,6 @@
 #include "support/fakesuite.h"
 #include "support/tempstore.h"
 #include "support/windows.h"
-#include "platform/textfit.h"
 #include "timers/datemoment.h"
 
 #include <QAbstractButton>
@@ -85,10 +85,9 @@ double textContrast(const QImage &image, const QRect &area)
             ++counts[image.pixel(x, y) | 0xff000000];
     if (counts.empty())
         return 21;
-    const QRgb background =
-        std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) {
-            return a.second < b.second;
-        })->first;
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) {
+                                return a.second < b.second;
+                            })->first;
     double best = 1;
     for (const auto &[colour, n] : counts)
         best = std::max(best, contrast(colour, background));
@@ -208,8 +207,9 @@ QStringList faultsOnEveryPage(QWidget *window)
 void fillDateCountdowns(SettingsStore &store, const QDate &today)
 {
     for (int n = 1; n <= 10; ++n) {
-        store.save(keys::DateCountDownText, n, QStringLiteral("Anniversary of the Wedding Day %1")
-                                                   .arg(n, 2, 10, QLatin1Char('0')));
+        store.save(
+            keys::DateCountDownText, n,
+            QStringLiteral("Anniversary of the Wedding Day %1").arg(n, 2, 10, QLatin1Char('0')));
         store.save(keys::DateCountDownDate, n,
                    datemoment::formatDate(today.addDays(3000 + 100 * n)));
         store.save(keys::DateCountDownTime, n, QStringLiteral("11:59:59 PM"));
