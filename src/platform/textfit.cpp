@@ -14,6 +14,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTimer>
+#include <cmath>
 
 namespace nookery::textfit {
 
@@ -279,6 +280,32 @@ QSize shortfall(const QWidget *control)
         return across ? more(QSize(t->sizeHint().width(), 0), QSize(t->width(), 0)) : Fits;
     }
     return Fits;
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readable(const QColor &colour, const QColor &background)
+{
+    const QColor towards = background.lightnessF() < 0.5 ? QColor(Qt::white) : QColor(Qt::black);
+    QColor c = colour;
+    for (int step = 1; step <= 10 && contrast(c, background) < 3; ++step) {
+        const double t = step / 10.0;
+        c = QColor::fromRgbF(float(colour.redF() + (towards.redF() - colour.redF()) * t),
+                             float(colour.greenF() + (towards.greenF() - colour.greenF()) * t),
+                             float(colour.blueF() + (towards.blueF() - colour.blueF()) * t));
+    }
+    return c;
 }
 
 int titleWidth(const QWidget *window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QSize>
 
 class QWidget;
@@ -17,6 +18,12 @@ QSize shortfall(const QWidget *control);
 int titleWidth(const QWidget *window);
 // Keeps a dialog laid out in a grid (a message box, the about box) at least that wide.
 void reserveTitle(QWidget *dialog);
+
+// The contrast of two colours as the web's accessibility rules measure it, 1 to 21.
+double contrast(const QColor &a, const QColor &b);
+// The suite's own text colour, made lighter on a dark background or darker on a light one
+// until it reads (a contrast of 3); unchanged where it already does.
+QColor readable(const QColor &colour, const QColor &background);
 
 // Keeps the captions of a window whose controls are placed by hand whole: every control
 // whose text needs more room grows to it, what stands to its right or below moves along,

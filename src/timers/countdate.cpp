@@ -49,10 +49,11 @@ const QString &timeIsUp()
     return text;
 }
 
+// The colour the design names, lightened where the desktop's background is dark.
 void setTextColour(QLabel *label, const QColor &colour)
 {
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::WindowText, textfit::readable(colour, p.color(QPalette::Window)));
     label->setPalette(p);
 }
 

@@ -206,7 +206,8 @@ void CountDown::buildPanel(Panel &p, int left)
     p.message->setAlignment(Qt::AlignCenter);
     p.message->setWordWrap(true);
     QPalette red = p.message->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    red.setColor(QPalette::WindowText,
+                 textfit::readable(QColor(192, 0, 0), red.color(QPalette::Window)));
     p.message->setPalette(red);
     place(p.message, 100, 240, 4600, 3300);
     p.butAcknowledge = button(p.alarm, numbered("butAcknowledge", n),

@@ -104,7 +104,9 @@ void CountUp::buildWatch(Watch &w, int left)
     QLabel *heading = label(w.frame, first ? QStringLiteral("Label3a") : QStringLiteral("Label2a"),
                             u"Hrs" + QString(20, u' ') + u"Mins" + QString(20, u' ') + u"Sec");
     // The frame's larger font is for its caption only.
-    heading->setFont(font());
+    QFont plain = font();
+    plain.setPointSizeF(plain.pointSizeF());
+    heading->setFont(plain);
     place(heading, 700, 480, 2895, 240);
     const int d = first ? 9 : 12;
     w.hours = digitLabel(w.frame, numbered("Label", d), QStringLiteral("0:"), Qt::red,

@@ -25,6 +25,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 #include <map>
 
@@ -59,21 +60,6 @@ QPalette darkPalette()
     return p;
 }
 
-double luminance(QRgb c)
-{
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The contrast of the text in `area` of a rendering: the commonest colour is the
 // background, the colour furthest from it the core of the glyphs.
 double textContrast(const QImage &image, const QRect &area)
@@ -90,7 +76,7 @@ double textContrast(const QImage &image, const QRect &area)
                             })->first;
     double best = 1;
     for (const auto &[colour, n] : counts)
-        best = std::max(best, contrast(colour, background));
+        best = std::max(best, textfit::contrast(QColor(colour), QColor(background)));
     return best;
 }
 
@@ -113,7 +99,7 @@ QList<QWidget *> shownControls(QWidget *window)
             continue;
         if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) ||
             qobject_cast<QGroupBox *>(w) || qobject_cast<QTabBar *>(w) ||
-            qobject_cast<QMenuBar *>(w))
+            qobject_cast<QMenuBar *>(w) || qobject_cast<QTextEdit *>(w))
             out << w;
     }
     return out;
@@ -174,6 +160,14 @@ QStringList faults(QWidget *window)
                        .arg(more.height());
             continue;
         }
+        if (auto *edit = qobject_cast<QTextEdit *>(w)) {
+            const QPalette p = edit->palette();
+            if (const double c =
+                    textfit::contrast(p.color(QPalette::Text), p.color(QPalette::Base));
+                c < 3)
+                unreadable(edit, QStringLiteral("(text)"), c);
+            continue;
+        }
         if (!w->isEnabled() || caption.trimmed().isEmpty() || qobject_cast<QToolButton *>(w))
             continue;
         const QRect r = qobject_cast<QGroupBox *>(w)
@@ -203,15 +197,17 @@ QStringList faultsOnEveryPage(QWidget *window)
     return out;
 }
 
-// The Date CountDown with every entry in use, far ahead, with its longest message.
-void fillDateCountdowns(SettingsStore &store, const QDate &today)
+// The Date CountDown with every entry in use, all far ahead but the last, which is past;
+// the notes on a pale background of the user's choice.
+void fillStore(SettingsStore &store, const QDate &today)
 {
+    store.save(keys::BackColor, QString::number(0xC0FFFF));
     for (int n = 1; n <= 10; ++n) {
         store.save(
             keys::DateCountDownText, n,
             QStringLiteral("Anniversary of the Wedding Day %1").arg(n, 2, 10, QLatin1Char('0')));
         store.save(keys::DateCountDownDate, n,
-                   datemoment::formatDate(today.addDays(3000 + 100 * n)));
+                   datemoment::formatDate(today.addDays(n == 10 ? -1 : 3000 + 100 * n)));
         store.save(keys::DateCountDownTime, n, QStringLiteral("11:59:59 PM"));
     }
 }
@@ -223,8 +219,8 @@ class tst_Fit : public QObject
     Q_OBJECT
 
 private slots:
-    // One store for every window, with each Date CountDown entry in use: writes are slow.
-    void initTestCase() { fillDateCountdowns(m_temp.store(), test::FakeClock().now().date()); }
+    // One store for every window: writes are slow.
+    void initTestCase() { fillStore(m_temp.store(), test::FakeClock().now().date()); }
     void captionsShowWhole_data();
     void captionsShowWhole();
     void cleanup();
