@@ -1,11 +1,10 @@
 #include "shell/aboutform.h"
 
-#include "platform/textfit.h"
-
 #include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/version.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "shell/toolicons.h"
 

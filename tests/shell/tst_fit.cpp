@@ -16,13 +16,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -34,30 +32,13 @@ using namespace nookery;
 
 namespace {
 
+// Light text on near-black, as dark desktop themes paint it.
 QPalette darkPalette()
 {
-    QPalette p;
-    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), button(60, 60, 64);
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, button);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::ToolTipBase, base);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Light, QColor(80, 80, 84));
-    p.setColor(QPalette::Midlight, QColor(70, 70, 74));
-    p.setColor(QPalette::Mid, QColor(40, 40, 42));
-    p.setColor(QPalette::Dark, QColor(25, 25, 26));
-    p.setColor(QPalette::Shadow, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    QPalette p(QColor(60, 60, 64), QColor(45, 45, 48)); // button, window
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 32));
     return p;
 }
 
