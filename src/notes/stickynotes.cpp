@@ -14,11 +14,13 @@
 #include "notes/rtfwriter.h"
 #include "notes/stickynotesfind.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
 #include "windowkit/toolbar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -255,8 +257,12 @@ void stickynotes::applyBackColor()
     const qlonglong v = m_store.get(keys::BackColor).toLongLong(&ok);
     if (!ok || v < 0 || v > 0xFFFFFF)
         return;
+    const QColor back(int(v & 0xFF), int((v >> 8) & 0xFF), int(v >> 16));
+    // Text of the automatic colour stays readable on it, whatever the desktop's palette.
     QPalette palette = RichTextBox1->palette();
-    palette.setColor(QPalette::Base, QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int(v >> 16)));
+    palette.setColor(QPalette::Base, back);
+    palette.setColor(QPalette::Text,
+                     textfit::readable(QApplication::palette().color(QPalette::Text), back));
     RichTextBox1->setPalette(palette);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/desktopdialogs.h"
 
 #include "platform/helpviewer.h"
+#include "platform/textfit.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -12,16 +13,29 @@
 
 namespace nookery {
 
+namespace {
+
+// A box as wide as its title needs, so a short message does not cut the title.
+int runBox(QMessageBox::Icon icon, const QString &title, const QString &text,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault)
+{
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(byDefault);
+    textfit::reserveTitle(&box);
+    return box.exec();
+}
+
+} // namespace
+
 void DesktopMessageBoxes::information(const QString &title, const QString &text)
 {
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    runBox(QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool DesktopMessageBoxes::question(const QString &title, const QString &text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), title, text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return runBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString DesktopCommonDialog::ShowOpen(const OpenRequest &request)

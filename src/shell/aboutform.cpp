@@ -4,6 +4,7 @@
 #include "common/suite.h"
 #include "common/version.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "shell/toolicons.h"
 #include "windowkit/placement.h"
@@ -60,6 +61,7 @@ aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
     buttons->addWidget(butAboutHelpR);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    textfit::reserveTitle(this);
     setTabOrder(Image1, butAboutOKR);
     setTabOrder(butAboutOKR, butAboutHelpR);
 

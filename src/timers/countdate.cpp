@@ -4,6 +4,7 @@
 #include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "settings/settingsstore.h"
 #include "timers/datemoment.h"
 #include "timers/formatremaining.h"
@@ -50,10 +51,11 @@ const QString &timeIsUp()
     return text;
 }
 
+// The colour the design names, lightened where the desktop's background is dark.
 void setTextColour(QLabel *label, const QColor &colour)
 {
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::WindowText, textfit::readable(colour, p.color(QPalette::Window)));
     label->setPalette(p);
 }
 
@@ -74,6 +76,7 @@ CountDate::CountDate(SettingsStore &store, Clock &clock, Platform &platform, Sui
     Timer1 = timer(this, QStringLiteral("Timer1"), RefreshMs);
     connectHandlers();
     Form_Load();
+    textfit::fitWindow(this);
     kit::centreOnScreen(this);
 }
 

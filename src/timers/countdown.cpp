@@ -4,6 +4,7 @@
 #include "common/helpcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
+#include "platform/textfit.h"
 #include "settings/settingsstore.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
@@ -74,6 +75,7 @@ CountDown::CountDown(SettingsStore &store, Clock &clock, Platform &platform, Sui
     buildPanel(m_panels[1], 5280);
     connectHandlers();
     Form_Load();
+    textfit::fitWindow(this);
     kit::centreOnScreen(this);
 }
 
@@ -201,7 +203,8 @@ void CountDown::buildPanel(Panel &p, int left)
     p.message->setAlignment(Qt::AlignCenter);
     p.message->setWordWrap(true);
     QPalette red = p.message->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    red.setColor(QPalette::WindowText,
+                 textfit::readable(QColor(192, 0, 0), red.color(QPalette::Window)));
     p.message->setPalette(red);
     place(p.message, 100, 240, 4600, 3300);
     p.butAcknowledge = button(p.alarm, numbered("butAcknowledge", n),

@@ -75,7 +75,6 @@ CountFull::CountFull(SettingsStore &store, Clock &clock, Platform &platform, Sui
     setObjectName(QStringLiteral("CountFull"));
     setWindowTitle(QStringLiteral("Full Screen CountDown"));
     setWindowFlags(timerWindowFlags(false) | Qt::MSWindowsFixedSizeDialogHint);
-    setColours(this, Qt::white);
     buildMenus();
     buildControls();
     connectHandlers();
@@ -112,8 +111,11 @@ void CountFull::buildMenus()
 
 void CountFull::buildControls()
 {
+    // Black below the menu bar only: the bar keeps the desktop's colours, so its captions
+    // read on any palette.
     auto *central = new QWidget(this);
     setCentralWidget(central);
+    setColours(central, Qt::white);
     const QString family = DigitFamily.toString();
     QFont bold(family);
     bold.setBold(true);
@@ -172,12 +174,34 @@ void CountFull::connectHandlers()
     connect(menuexit, &QAction::triggered, this, &CountFull::menuexit_Click);
 }
 
-void CountFull::Form_Load()
+// The whole of the screen's free area, title bar and frame included: the frame is known
+// once the window manager has framed the window, so this runs again when it moves.
+void CountFull::fitScreen()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    move(area.topLeft());
-    setFixedSize(area.size());
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QSize size =
+        area.size() - QSize(outer.width() - inner.width(), outer.height() - inner.height());
+    if (size != this->size()) {
+        setFixedSize(size);
+        applyLayout(m_twoHourDigits);
+    }
+    if (outer.topLeft() != area.topLeft())
+        move(area.topLeft());
+}
+
+void CountFull::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (isVisible())
+        fitScreen();
+}
+
+void CountFull::Form_Load()
+{
+    fitScreen();
 
     LabelSound3 = m_store.get(keys::Sound, 3);
     if (LabelSound3.isEmpty()) {

@@ -50,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void buildMenus();
@@ -57,6 +58,7 @@ private:
     void connectHandlers();
     // Lays the controls out in the stored size scheme for one or two hour digits.
     void applyLayout(bool twoHourDigits);
+    void fitScreen();
     void showDigits(const QString &hours, const QString &minutes, const QString &seconds);
     void ring();
     bool largeScheme() const;

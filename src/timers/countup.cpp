@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/helpcontext.h"
 #include "common/twips.h"
+#include "platform/textfit.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
 #include "windowkit/menus.h"
@@ -49,6 +50,7 @@ CountUp::CountUp(Clock &clock, Suite &suite, QWidget *parent)
     buildWatch(m_watches[1], 4440);
     connectHandlers();
     Form_Load();
+    textfit::fitWindow(this);
     kit::centreOnScreen(this);
 }
 
@@ -96,6 +98,10 @@ void CountUp::buildWatch(Watch &w, int left)
 
     QLabel *heading = label(w.frame, first ? QStringLiteral("Label3a") : QStringLiteral("Label2a"),
                             u"Hrs" + QString(20, u' ') + u"Mins" + QString(20, u' ') + u"Sec");
+    // The frame's larger font is for its caption only.
+    QFont plain = font();
+    plain.setPointSizeF(plain.pointSizeF());
+    heading->setFont(plain);
     place(heading, 700, 480, 2895, 240);
     const int d = first ? 9 : 12;
     w.hours = digitLabel(w.frame, numbered("Label", d), QStringLiteral("0:"), Qt::red,

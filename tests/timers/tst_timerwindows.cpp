@@ -252,7 +252,8 @@ void TestTimerWindows::optionsReachOnlyOpenWindows()
 void TestTimerWindows::countDownOpensIdle()
 {
     open<CountDown>();
-    QCOMPARE(window->size(), QSize(700, 400));
+    // The design size, or larger where the fonts at hand need it.
+    QVERIFY(window->width() >= 700 && window->height() >= 400);
     QCOMPARE(window->focusWidget(), control(u"HScroll1a"_qs));
     QVERIFY(activeTimers().isEmpty());
     // The full range: 24:00:59.
