@@ -405,6 +405,19 @@ void Nookery::pichook_MouseMove(Tray::Event event)
     });
 }
 
+void Nookery::bringForward()
+{
+    if (m_trayMode) {
+        if (!m_mnubar->isVisible())
+            m_mnubar->popup(QCursor::pos());
+        return;
+    }
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void Nookery::Toolbar1_ButtonClick(QAction *button)
 {
     trapped(33, [this, button] {
