@@ -20,8 +20,7 @@ bool sameUser(const QLocalSocket &socket)
 {
     ucred peer{};
     socklen_t size = sizeof peer;
-    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
-               0 &&
+    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
            peer.uid == getuid();
 }
 

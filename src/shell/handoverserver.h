@@ -19,6 +19,6 @@ public:
 
 // Listens at `socketPath`, taking over a socket left by a copy that was killed. Only
 // connections from the same user are answered. Null, with `error` set, when it cannot listen.
-extern "C" nookery::HandOverServer *nookery_handover_listen(const QString &socketPath,
-                                                           nookery::HandOverServer::Handler handler,
-                                                           QString *error);
+extern "C" nookery::HandOverServer *
+nookery_handover_listen(const QString &socketPath, nookery::HandOverServer::Handler handler,
+                        QString *error);

@@ -27,7 +27,8 @@ constexpr auto RetryPause = std::chrono::milliseconds(20);
 
 int remainingMs(Clock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return int(std::max<qint64>(0, left.count()));
 }
 
@@ -174,8 +175,9 @@ void RunningCopy::listen(HandOverServer::Handler handler)
     const QString file = moduleFile();
     m_module = std::make_unique<QLibrary>(file);
     using Listen = HandOverServer *(*)(const QString &, HandOverServer::Handler, QString *);
-    auto start = file.isEmpty() ? nullptr
-                                : reinterpret_cast<Listen>(m_module->resolve("nookery_handover_listen"));
+    auto start = file.isEmpty()
+                     ? nullptr
+                     : reinterpret_cast<Listen>(m_module->resolve("nookery_handover_listen"));
     if (!start) {
         qWarning("Nookery: cannot load the hand-over module: %s",
                  qPrintable(file.isEmpty() ? QStringLiteral("libnookery_handover.so not found")
