@@ -35,8 +35,8 @@ QDBusMessage call(const QString &method)
 DesktopNotifications::DesktopNotifications() = default;
 DesktopNotifications::~DesktopNotifications() = default;
 
-void DesktopNotifications::notify(const QString &tag, const QString &summary,
-                                  const QString &body, std::function<void()> activated)
+void DesktopNotifications::notify(const QString &tag, const QString &summary, const QString &body,
+                                  std::function<void()> activated)
 {
     Pending pending{tag, summary, body, std::move(activated)};
     switch (m_state) {
@@ -98,11 +98,11 @@ void DesktopNotifications::send(Pending pending)
     message << QStringLiteral("Nookery") << m_shown.value(pending.tag) << QStringLiteral("nookery")
             << pending.summary << (m_markup ? pending.body.toHtmlEscaped() : pending.body)
             << QStringList{DefaultAction, QStringLiteral("Show")} << hints << qint32(-1);
-    auto *watcher = new QDBusPendingCallWatcher(
-        QDBusConnection::sessionBus().asyncCall(message), this);
+    auto *watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, tag = pending.tag, activated = std::move(pending.activated)](
-                QDBusPendingCallWatcher *w) {
+            [this, tag = pending.tag,
+             activated = std::move(pending.activated)](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
                 const QDBusPendingReply<uint> reply = *w;
                 if (reply.isError())

@@ -43,8 +43,8 @@ private:
 
     State m_state = State::Unasked;
     bool m_markup = false;
-    QList<Pending> m_waiting;            // while the service is asked what it can do
-    QHash<QString, uint> m_shown;        // tag -> the service's id
+    QList<Pending> m_waiting;     // while the service is asked what it can do
+    QHash<QString, uint> m_shown; // tag -> the service's id
     QHash<uint, std::function<void()>> m_actions;
 };
 

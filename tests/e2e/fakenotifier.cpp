@@ -28,8 +28,7 @@ public slots:
             QString b = body;
             b.replace(u'\n', u"\\n"_qs);
             log.write((QStringList{app, QString::number(replaces), icon, summary, b,
-                                   actions.join(u','),
-                                   hints.value(u"desktop-entry"_qs).toString()}
+                                   actions.join(u','), hints.value(u"desktop-entry"_qs).toString()}
                            .join(u'|') +
                        u'\n')
                           .toUtf8());

@@ -2,7 +2,8 @@
 # End-to-end check of the desktop notifications with the real binary, a private session bus
 # and a stand-in notification service:
 #   notify.sh NOOKERY FAKENOTIFIER
-# A reminder due today and the reminders window set to open at start, minimised: the service
+# A reminder due today and the reminders window set to open at start, minimised (under
+# openbox): the service
 # gets one notification (summary, the reminder's text escaped for its markup, the suite's
 # icon and desktop entry, a default action), and its click brings the window forward.
 # Without the service the window opens as before and the suite carries on.
@@ -10,7 +11,7 @@ set -uo pipefail
 nookery=$(realpath "$1")
 notifier=$(realpath "$2")
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-needs Xvfb xdotool dbus-daemon dbus-send
+needs Xvfb openbox xprop xdotool dbus-daemon dbus-send
 
 work=$(mktemp -d)
 pids=()
@@ -35,6 +36,11 @@ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
 unset SESSION_MANAGER
 
 start_xvfb
+# A window manager, so the window really starts minimised.
+openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 10 wm_running || fail "openbox did not start"
 dbus-daemon --session --nofork --print-address=4 4>"$work/bus" &
 pids+=($!)
 wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
@@ -78,7 +84,7 @@ kill -KILL "$service"
 wait_for 10 eval '! service_up' || fail "the stand-in service did not go"
 write_settings unchecked
 run_suite
-wait_for 15 reminders_shown || fail "without a notification service the reminders window did not open"
+wait_for 30 reminders_shown || fail "without a notification service the reminders window did not open"
 kill -TERM "$suite"
 wait "$suite" || fail "the suite ended with $?"
 [ "$(wc -l <"$work/notified.log")" -eq 1 ] || fail "a notification went nowhere"
