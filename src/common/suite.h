@@ -13,6 +13,9 @@ public:
 
     // Makes the tool's window on first use, shows it and brings it forward.
     virtual void show(Tool tool) = 0;
+    // As show(), because something in the window is due now (the reminders at start-up or
+    // at the daily time): the window also tells the desktop.
+    virtual void showDue(Tool tool) { show(tool); }
     // Options dialog on the given page, counted from 1.
     virtual void showOptions(int page) = 0;
     // The help document's contents (the topics list).

@@ -14,6 +14,8 @@ public:
     virtual void suiteEnding() {}
     // The options dialog saved: re-read from the store whatever the window shows of it.
     virtual void optionsChanged() {}
+    // Shown because something in it is due: say so on the desktop too.
+    virtual void announceDue() {}
     // Opened again with a page to show (the options dialog's tabs, counted from 1).
     virtual void selectPage(int) {}
 };

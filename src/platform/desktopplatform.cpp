@@ -2,6 +2,7 @@
 
 #include "platform/desktopdialogs.h"
 #include "platform/desktopkeystates.h"
+#include "platform/desktopnotifications.h"
 #include "platform/desktopprinters.h"
 #include "platform/desktopprograms.h"
 #include "platform/desktopsound.h"
@@ -19,6 +20,7 @@ struct DesktopPlatform::Parts
     DesktopPrinters printers;
     DesktopSystemDate systemDate;
     DesktopKeyStates keyStates;
+    DesktopNotifications notifications;
 };
 
 DesktopPlatform::DesktopPlatform() : d(std::make_unique<Parts>()) {}
@@ -57,6 +59,11 @@ SystemDate &DesktopPlatform::systemDate()
 KeyStates &DesktopPlatform::keyStates()
 {
     return d->keyStates;
+}
+
+Notifications &DesktopPlatform::notifications()
+{
+    return d->notifications;
 }
 
 std::unique_ptr<Tray> DesktopPlatform::createTray()

@@ -22,6 +22,7 @@ public:
     Printers &printers() override;
     SystemDate &systemDate() override;
     KeyStates &keyStates() override;
+    Notifications &notifications() override;
 
 private:
     struct Parts;

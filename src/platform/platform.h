@@ -3,6 +3,7 @@
 #include "platform/commondialog.h"
 #include "platform/keystates.h"
 #include "platform/messageboxes.h"
+#include "platform/notifications.h"
 #include "platform/printers.h"
 #include "platform/programs.h"
 #include "platform/sound.h"
@@ -26,6 +27,7 @@ public:
     virtual Printers &printers() = 0;
     virtual SystemDate &systemDate() = 0;
     virtual KeyStates &keyStates() = 0;
+    virtual Notifications &notifications() = 0;
 };
 
 } // namespace nookery

@@ -220,6 +220,29 @@ void reminder::optionsChanged()
     Form_Activate();
 }
 
+void reminder::announceDue()
+{
+    // What the upcoming view lists, whichever view is shown; a file that cannot be read has
+    // already said so in the window.
+    QStringList due;
+    try {
+        const QList<ReminderRecord> records = m_file.ReadAll();
+        for (const ReminderLine &line :
+             upcomingLines(records, today(), LabelNumberOfDaysChecked, m_patterns.dayFirst()))
+            due << formatDatePattern(line.date, m_patterns.shortDate) + QStringLiteral("  ") +
+                       records.at(line.record - 1).trimmedText();
+    } catch (const std::exception &) {
+        return;
+    }
+    if (due.isEmpty())
+        return;
+    m_platform.notifications().notify(QStringLiteral("reminders"),
+                                      due.size() == 1
+                                          ? QStringLiteral("1 reminder due")
+                                          : QStringLiteral("%1 reminders due").arg(due.size()),
+                                      due.join(u'\n'), bringForwardAction(this));
+}
+
 void reminder::rebuild(bool keepCurrent)
 {
     if (m_all)

@@ -44,6 +44,7 @@ public:
     // ToolWindow
     void suiteEnding() override;
     void optionsChanged() override;
+    void announceDue() override;
 
     // Handlers, named after their control and event.
     void Form_Load();

@@ -42,8 +42,10 @@ NookeryPage::NookeryPage(SettingsStore &store, CommonDialog &dialogs, QWidget *p
                     QStringLiteral("Next time, run &Nookery from the system tray"));
     Check12 =
         check(QStringLiteral("Check12"), QStringLiteral("remove Startup &List from the main menu"));
+    Check13 = check(QStringLiteral("Check13"), QStringLiteral("Start Nookery when I log in"));
     m_grid->addWidget(Check11, 0, 0, 1, 4);
     m_grid->addWidget(Check12, 1, 0, 1, 4);
+    m_grid->addWidget(Check13, 2, 0, 1, 4);
     // The headings wrap rather than widen the page past the dialog's size.
     QLabel *names =
         label(QStringLiteral("Label10"), QStringLiteral("Program's Name  ei. Word Proccessor"));
@@ -51,8 +53,8 @@ NookeryPage::NookeryPage(SettingsStore &store, CommonDialog &dialogs, QWidget *p
                           QStringLiteral("Program's File Path      ei. c:\\windows\\wordpad.exe"));
     names->setWordWrap(true);
     paths->setWordWrap(true);
-    m_grid->addWidget(names, 2, 1);
-    m_grid->addWidget(paths, 2, 2, 1, 2);
+    m_grid->addWidget(names, 3, 1);
+    m_grid->addWidget(paths, 3, 2, 1, 2);
     for (int i = 0; i < Programs; ++i) {
         const int n = i + 1;
         labelprog[i] =
@@ -65,21 +67,22 @@ NookeryPage::NookeryPage(SettingsStore &store, CommonDialog &dialogs, QWidget *p
         // A screen reader says which program's row a box belongs to.
         labelprog[i]->setAccessibleName(QStringLiteral("Program %1 name").arg(n));
         labelpath[i]->setAccessibleName(QStringLiteral("Program %1 file path").arg(n));
-        m_grid->addWidget(number, n + 2, 0);
-        m_grid->addWidget(labelprog[i], n + 2, 1);
-        m_grid->addWidget(labelpath[i], n + 2, 2);
-        m_grid->addWidget(butBrowse[i], n + 2, 3);
+        m_grid->addWidget(number, n + 3, 0);
+        m_grid->addWidget(labelprog[i], n + 3, 1);
+        m_grid->addWidget(labelpath[i], n + 3, 2);
+        m_grid->addWidget(butBrowse[i], n + 3, 3);
         connect(butBrowse[i], &QPushButton::clicked, this, [this, n] { butBrowse_Click(n); });
     }
     m_grid->setColumnStretch(1, 2);
     m_grid->setColumnStretch(2, 3);
-    m_grid->setRowStretch(Programs + 3, 1);
+    m_grid->setRowStretch(Programs + 4, 1);
 }
 
 void NookeryPage::load(SettingsBatch &)
 {
     Check11->setChecked(m_store.isChecked(keys::RunFromTray));
     Check12->setChecked(m_store.isChecked(keys::StartupMenu));
+    Check13->setChecked(m_login.isOn());
     for (int i = 0; i < Programs; ++i) {
         labelprog[i]->setText(m_store.get(keys::ProgramLabel, i + 1));
         labelpath[i]->setText(m_store.get(keys::ProgramPath, i + 1));
@@ -96,6 +99,17 @@ void NookeryPage::save(SettingsBatch &batch) const
         batch.save(keys::ProgramLabel, i + 1, name);
         batch.save(keys::ProgramPath, i + 1, name.isEmpty() ? QString() : labelpath[i]->text());
     }
+}
+
+void NookeryPage::saveOutside()
+{
+    m_loginBefore = m_login.entry();
+    m_login.set(Check13->isChecked());
+}
+
+void NookeryPage::revertOutside()
+{
+    m_login.restore(m_loginBefore);
 }
 
 void NookeryPage::saved()

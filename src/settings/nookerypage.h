@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/loginstart.h"
 #include "settings/optionspage.h"
 
 #include <array>
@@ -14,7 +15,8 @@ namespace nookery::optionspages {
 // holds blanks or quotes, so that splitting it into arguments gives back the one path.
 QString commandLineFor(const QString &path);
 
-// Page 1, "Nookery": tray mode, the start-up list entry and the five user programs.
+// Page 1, "Nookery": tray mode, the start-up list entry, starting at login and the five
+// user programs.
 class NookeryPage final : public Page
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
 
     void load(SettingsBatch &seeds) override;
     void save(SettingsBatch &batch) const override;
+    void saveOutside() override;
+    void revertOutside() override;
     void saved() override;
 
     void butBrowse_Click(int program);
@@ -33,6 +37,9 @@ private:
 
     QCheckBox *Check11 = nullptr;
     QCheckBox *Check12 = nullptr;
+    QCheckBox *Check13 = nullptr; // start at login: the autostart entry, not a store key
+    LoginStart m_login;
+    std::optional<QByteArray> m_loginBefore;
     std::array<QLineEdit *, Programs> labelprog{};
     std::array<QLineEdit *, Programs> labelpath{};
     std::array<QPushButton *, Programs> butBrowse{}; // butBrowse4 .. butBrowse8

@@ -162,10 +162,23 @@ void optionsform::butoptionssave_Click()
     SettingsBatch batch;
     for (const optionspages::Page *page : std::as_const(m_pages))
         page->save(batch);
+    QList<optionspages::Page *> outside;
     try {
+        for (optionspages::Page *page : std::as_const(m_pages)) {
+            page->saveOutside();
+            outside << page;
+        }
         m_store.save(batch);
     } catch (const std::exception &e) {
-        // Nothing was written: the edits stay for another try.
+        // Nothing stays written: the edits remain for another try.
+        for (optionspages::Page *page : std::as_const(outside)) {
+            try {
+                page->revertOutside();
+            } catch (const std::exception &) {
+                // What could be written a moment ago can be put back; if not, the box
+                // below still says the options were not saved.
+            }
+        }
         m_platform.messages().information(
             suiteTitle(), QStringLiteral("Your options could not be saved; nothing was changed.") +
                               QStringLiteral("\n\n") + QString::fromStdString(e.what()));

@@ -33,6 +33,11 @@ public:
     virtual void load(SettingsBatch &seeds) = 0;
     // The page's keys with the values its controls show.
     virtual void save(SettingsBatch &batch) const = 0;
+    // What the page keeps outside the store (the login entry) is written before the batch
+    // and put back when the batch fails, so a save lands whole or not at all. Both throw
+    // IoError when the change cannot be made.
+    virtual void saveOutside() {}
+    virtual void revertOutside() {}
     // The batch is on disk; the dialog closes next.
     virtual void saved() {}
     // The dialog became the active window again.

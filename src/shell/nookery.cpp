@@ -342,7 +342,7 @@ void Nookery::AppsToRunNow()
     trapped(8, [this] {
         if (m_store.isChecked(keys::RemindersStartup)) {
             if (!m_store.isChecked(keys::StartOnce)) {
-                m_tools.show(Tool::Reminders);
+                m_tools.showDue(Tool::Reminders);
             } else {
                 // Today's text is worked out here, not left behind by the log, which may
                 // have failed.
@@ -350,7 +350,7 @@ void Nookery::AppsToRunNow()
                 const QString today =
                     startDateText(moment.date(), m_store.get(keys::CalendarFormat));
                 if (m_store.get(keys::DateCheck) != today) {
-                    m_tools.show(Tool::Reminders);
+                    m_tools.showDue(Tool::Reminders);
                     m_store.save(keys::DateCheck, today);
                 }
             }
@@ -369,7 +369,7 @@ void Nookery::Timer1_Timer()
     trapped(10, [this] {
         Label1 = m_clock.now().time().toString(QStringLiteral("HH:mm"));
         if (m_store.isChecked(keys::CheckTime) && Label1 == m_store.get(keys::Time))
-            m_tools.show(Tool::Reminders);
+            m_tools.showDue(Tool::Reminders);
     });
 }
 
@@ -381,6 +381,19 @@ void Nookery::pichook_MouseMove(Tray::Event event)
             !m_mnubar->isVisible())
             m_mnubar->popup(QCursor::pos());
     });
+}
+
+void Nookery::bringForward()
+{
+    if (m_trayMode) {
+        if (!m_mnubar->isVisible())
+            m_mnubar->popup(QCursor::pos());
+        return;
+    }
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 void Nookery::Toolbar1_ButtonClick(QAction *button)

@@ -68,6 +68,10 @@ public:
     void menuabout_Click();
     void menuexit_Click();
 
+    // Another start of the suite asked for it: the strip comes forward, or in tray mode the
+    // menu pops up at the pointer.
+    void bringForward();
+
     // The one way out: tray icon removed, then exitRequested(). Safe to call twice.
     void Form_Unload();
 

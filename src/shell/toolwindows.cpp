@@ -70,6 +70,12 @@ void ToolWindows::show(Tool tool)
         present(tool);
 }
 
+void ToolWindows::showDue(Tool tool)
+{
+    if (auto *hooks = dynamic_cast<ToolWindow *>(present(tool)))
+        hooks->announceDue();
+}
+
 void ToolWindows::showOptions(int page)
 {
     if (QWidget *window = present(Tool::Options)) {

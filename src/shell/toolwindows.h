@@ -32,6 +32,7 @@ public:
     ~ToolWindows() override;
 
     void show(Tool tool) override;
+    void showDue(Tool tool) override;
     void showOptions(int page) override;
     void showHelpContents() override;
     void showHelpTopic(int contextNumber) override;

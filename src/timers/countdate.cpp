@@ -262,13 +262,26 @@ void CountDate::Timer1_Timer()
         const qint64 remaining = now.secsTo(*e.moment);
         if (remaining > 0) {
             e.remaining->setText(FormatRemaining(remaining).text);
-            if (remaining <= 2)
+            if (remaining <= 2) {
                 playAlarm(m_platform, m_startFolder, QStringLiteral("timer.wav"));
+                announce(e);
+            }
         } else if (e.remaining->text() != timeIsUp()) {
             e.remaining->setText(timeIsUp());
             setDateColour(e, Qt::blue);
         }
     }
+}
+
+void CountDate::announce(Entry &e)
+{
+    if (e.announced == *e.moment)
+        return;
+    e.announced = *e.moment;
+    const int n = int(&e - m_entries) + 1;
+    m_platform.notifications().notify(QStringLiteral("datecountdown%1").arg(n),
+                                      QStringLiteral("Date CountDown: Time Is Up!"),
+                                      e.message->text(), bringForwardAction(this));
 }
 
 void CountDate::Command_Click(int n)

@@ -61,6 +61,7 @@ private:
         QString LabelTime;               // the stored time
         QString LabelNewDate;            // date + " " + time
         std::optional<QDateTime> moment; // none when the stored date or time cannot be read
+        QDateTime announced;             // the moment whose alarm went to the desktop
     };
 
     void buildMenus();
@@ -74,6 +75,8 @@ private:
     void backToList();
     void resetEditor();
     void updateRefresh();
+    // The alarm rings for a few ticks; the desktop hears of it once per moment.
+    void announce(Entry &e);
     Entry &entry(int n) { return m_entries[n - 1]; }
 
     SettingsStore &m_store;

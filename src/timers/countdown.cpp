@@ -356,6 +356,9 @@ void CountDown::ring(Panel &p)
     p.LabelSound = m_store.get(keys::Sound, p.n);
     p.LabelTotalTimeRemaining = QStringLiteral("Time Is Up!");
     playAlarm(m_platform, m_startFolder, p.LabelSound);
+    m_platform.notifications().notify(QStringLiteral("countdown%1").arg(p.n),
+                                      QStringLiteral("CountDown %1: Time Is Up!").arg(p.n),
+                                      p.message->text(), bringForwardAction(this));
     p.tickTimer->stop();
     p.menustart->setText(startCaption(p));
     p.minutesBar->setValue(0);

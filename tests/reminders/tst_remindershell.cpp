@@ -47,11 +47,19 @@ struct Desktop
 void tst_RemindersShell::oneWindowFromEveryWay()
 {
     Desktop s;
+    QFile file(s.temp.folder() + u"/reminder.dat"_qs);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (const auto &[text, date] :
+         {std::pair{"Dentist & co", "12/08/2026"}, {"Later", "12/31/2026"}})
+        file.write(QByteArray(text).leftJustified(55) + "   XO" +
+                   QByteArray(date).leftJustified(10));
+    file.close();
     s.main.Form_Load();
     s.temp.store().save(keys::CheckTime, u"checked"_qs);
     s.temp.store().save(keys::Time, u"09:00"_qs);
     s.main.Timer1_Timer();
     QVERIFY(s.reminderWindows().isEmpty());
+    QVERIFY(s.platform.notices.sent.isEmpty());
 
     s.clock.advance(55);
     s.main.Timer1_Timer();
@@ -66,6 +74,13 @@ void tst_RemindersShell::oneWindowFromEveryWay()
     s.main.findChild<QAction *>(u"menureminders"_qs)->trigger();
     s.main.Toolbar1_ButtonClick(s.main.findChild<QAction *>(u"ToolReminders"_qs));
     QCOMPARE(s.reminderWindows(), QList<QWidget *>{window});
+    // The daily time tells the desktop what is due each time it shows the window; the menu
+    // does not.
+    QCOMPARE(s.platform.notices.sent,
+             QStringList(2, u"reminders|1 reminder due|12/08/26  Dentist & co"_qs));
+    window->showMinimized();
+    s.platform.notices.activate(u"reminders"_qs);
+    QVERIFY(!window->isMinimized());
     QVERIFY(QFile::exists(s.temp.folder() + u"/reminder.dat"_qs));
 }
 

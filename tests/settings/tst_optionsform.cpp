@@ -1,3 +1,4 @@
+#include "platform/loginstart.h"
 #include "settings/blockedfolder.h"
 #include "settings/nookerypage.h"
 #include "settings/optionsform.h"
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace nookery;
@@ -135,6 +137,7 @@ class tst_OptionsForm : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void cleanup();
     void controlRoundTrips_data();
     void controlRoundTrips();
@@ -161,7 +164,20 @@ private slots:
     void commandLineGivesBackThePath_data();
     void commandLineGivesBackThePath();
     void daysRefilledOnActivationUntilPicked();
+    void startAtLoginIsTheAutostartEntry();
+    void startAtLoginSavedAllOrNothing();
+    void execValue_data();
+    void execValue();
+
+private:
+    // The autostart entry lands here, never in the user's own config folder.
+    QTemporaryDir m_config;
 };
+
+void tst_OptionsForm::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 void tst_OptionsForm::cleanup()
 {
@@ -761,6 +777,91 @@ void tst_OptionsForm::daysRefilledOnActivationUntilPicked()
     f.dialog->Form_Activate();
     QCOMPARE(days->currentText(), u"10"_qs);
     f.dialog->close();
+}
+
+void tst_OptionsForm::startAtLoginIsTheAutostartEntry()
+{
+    Fixture f;
+    const QString entry = m_config.path() + u"/autostart/nookery.desktop"_qs;
+    f.open();
+    f.save();
+    const QByteArray store = f.bytes();
+    QVERIFY(!f.shown(u"Check13"_qs).toBool());
+    QVERIFY(!QFileInfo::exists(entry));
+
+    f.open();
+    f.set(u"Check13"_qs, true);
+    f.save();
+    QCOMPARE(f.bytes(), store);
+    const QList<QByteArray> lines = test::fileBytes(entry).split('\n');
+    QVERIFY(lines.contains("[Desktop Entry]") && lines.contains("Type=Application"));
+    // The installed launcher beside the binary, which starts the suite in its data folder.
+    const QString launcher = QCoreApplication::applicationDirPath() + u"/nookery-launch"_qs;
+    QVERIFY(QFileInfo(launcher).isExecutable());
+    QVERIFY(lines.contains("Exec=" + QFile::encodeName(launcher)));
+
+    f.open();
+    QVERIFY(f.shown(u"Check13"_qs).toBool());
+    f.set(u"Check13"_qs, false);
+    f.save();
+    QVERIFY(!QFileInfo::exists(entry));
+    QCOMPARE(f.bytes(), store);
+}
+
+void tst_OptionsForm::startAtLoginSavedAllOrNothing()
+{
+    Fixture f;
+    const QString autostart = m_config.path() + u"/autostart"_qs;
+    const QString entry = autostart + u"/nookery.desktop"_qs;
+    fillStore(f.store());
+    const QByteArray before = f.bytes();
+    f.open().show();
+    f.set(u"Check13"_qs, true);
+    f.set(u"Check21"_qs, false);
+    {
+        test::BlockedFolder blocked(f.temp);
+        f.save();
+    }
+    QVERIFY(!QFileInfo::exists(entry));
+    QCOMPARE(f.bytes(), before);
+
+    // An entry that cannot be written keeps the store as it was too.
+    QDir(autostart).removeRecursively();
+    QFile blocker(autostart);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    f.save();
+    QCOMPARE(f.platform.messageBoxes.shown.size(), 2);
+    QCOMPARE(f.bytes(), before);
+    QVERIFY(f.dialog->isVisible());
+    QVERIFY(QFile::remove(autostart));
+    f.save();
+    QVERIFY(!f.dialog->isVisible());
+    QVERIFY(QFileInfo::exists(entry));
+    QCOMPARE(f.stored(keys::CalendarMenu), u"unchecked"_qs);
+    QVERIFY(QFile::remove(entry));
+}
+
+void tst_OptionsForm::execValue_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/bin/nookery-launch"
+                           << "/usr/bin/nookery-launch";
+    QTest::newRow("blank") << "/opt/My Apps/l"
+                           << "\"/opt/My Apps/l\"";
+    QTest::newRow("percent") << "/opt/100%/l"
+                             << "/opt/100%%/l";
+    // Quoting escapes $ and \, and the file format doubles every backslash again.
+    QTest::newRow("dollar, backslash") << "/a$b\\c"
+                                       << "\"/a\\\\$b\\\\\\\\c\"";
+}
+
+void tst_OptionsForm::execValue()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    QCOMPARE(LoginStart::execValue(program), exec);
 }
 
 QTEST_MAIN(tst_OptionsForm)

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QPrinter>
 #include <QStringList>
@@ -186,6 +187,21 @@ public:
     }
 };
 
+// Records each notification as "tag|summary|body"; activate() plays the user's click.
+class FakeNotifications final : public Notifications
+{
+public:
+    QStringList sent;
+    QHash<QString, std::function<void()>> actions; // by tag
+    void notify(const QString &tag, const QString &summary, const QString &body,
+                std::function<void()> activated) override
+    {
+        sent << tag + u'|' + summary + u'|' + body;
+        actions.insert(tag, std::move(activated));
+    }
+    void activate(const QString &tag) { actions.value(tag)(); }
+};
+
 // The tray the next window creates is handed out here, so a test can reach it.
 class FakePlatform final : public Platform
 {
@@ -197,6 +213,7 @@ public:
     FakePrinters printerList;
     FakeSystemDate date;
     FakeKeyStates keys;
+    FakeNotifications notices;
     bool trayAvailable = true;
     FakeTray *lastTray = nullptr;
 
@@ -207,6 +224,7 @@ public:
     Printers &printers() override { return printerList; }
     SystemDate &systemDate() override { return date; }
     KeyStates &keyStates() override { return keys; }
+    Notifications &notifications() override { return notices; }
     std::unique_ptr<Tray> createTray() override
     {
         auto tray = std::make_unique<FakeTray>();

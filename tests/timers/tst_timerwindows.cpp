@@ -192,6 +192,7 @@ void TestTimerWindows::init()
     temp = std::make_unique<test::TempStore>();
     clock.set(QDateTime(QDate(2026, 3, 1), QTime(9, 0, 0)));
     platform.sounds.calls.clear();
+    platform.notices.sent.clear();
     platform.messageBoxes.shown.clear();
     suite.calls.clear();
 }
@@ -320,6 +321,13 @@ void TestTimerWindows::countDownRingsOnceAtTarget()
     clock.advance(5);
     fire(tick);
     QCOMPARE(platform.sounds.calls.size(), 1);
+    // The desktop hears of it once too; its click brings the window back.
+    QCOMPARE(platform.notices.sent,
+             QStringList{u"countdown%1|CountDown %1: Time Is Up!|Click on File, then Options to "
+                         "customize this message!"_qs.arg(n)});
+    window->showMinimized();
+    platform.notices.activate(nm("countdown", n));
+    QVERIFY(!window->isMinimized());
 
     trigger(nm("menuAcknowledge", n));
     QVERIFY(!control(nm("Frame", l))->isHidden());
@@ -550,6 +558,8 @@ void TestTimerWindows::countDateShowsAndRefreshes()
         QCOMPARE(platform.sounds.calls, QStringList(calls, sound));
     }
     QCOMPARE(text(u"LabelRemaining2"_qs), u"Time Is Up!"_qs);
+    QCOMPARE(platform.notices.sent,
+             QStringList{u"datecountdown2|Date CountDown: Time Is Up!|Now"_qs});
 }
 
 void TestTimerWindows::countDateEditorOnFreeAndUsedEntries()

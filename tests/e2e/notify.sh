@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# End-to-end check of the desktop notifications with the real binary, a private session bus
+# and a stand-in notification service:
+#   notify.sh NOOKERY FAKENOTIFIER
+# A reminder due today and the reminders window set to open at start, minimised (under
+# openbox): the service
+# gets one notification (summary, the reminder's text escaped for its markup, the suite's
+# icon and desktop entry, a default action), and its click brings the window forward.
+# Without the service the window opens as before and the suite carries on.
+set -uo pipefail
+nookery=$(realpath "$1")
+notifier=$(realpath "$2")
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+needs Xvfb openbox xprop xdotool dbus-daemon dbus-send
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL (notify): $*"
+  for log in nookery notified; do
+    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log"
+  done
+  exit 1
+}
+
+mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
+unset SESSION_MANAGER
+
+start_xvfb
+# A window manager, so the window really starts minimised.
+openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
+pids+=($!)
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 10 wm_running || fail "openbox did not start"
+dbus-daemon --session --nofork --print-address=4 4>"$work/bus" &
+pids+=($!)
+wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+
+"$notifier" "$work/notified.log" invoke &
+service=$!
+pids+=($service)
+service_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q 'boolean true'
+}
+wait_for 10 service_up || fail "the stand-in service never took its name"
+
+settings="$work/config/Quillane Software/Nookery.ini"
+write_settings() {
+  printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[Reminders]\nStartup=checked\nMinimize=%s\n' \
+    "$1" >"$settings"
+}
+write_settings checked
+printf '%-55s   XO%-10s' 'Call Tom & Jerry' "$(date +%m/%d/%Y)" >"$work/start/reminder.dat"
+
+run_suite() {
+  (cd "$work/start" && exec "$nookery") >>"$work/nookery.log" 2>&1 &
+  suite=$!
+  pids+=($suite)
+}
+reminders_shown() { [ -n "$(xdotool search --onlyvisible --name '^Reminders$' 2>/dev/null)" ]; }
+
+run_suite
+wait_for 15 test -s "$work/notified.log" || fail "no notification arrived"
+line=$(head -n1 "$work/notified.log")
+expected="Nookery|0|nookery|1 reminder due|$(date +%m/%d/%y)  Call Tom &amp; Jerry|default,Show|nookery"
+[ "$line" = "$expected" ] || fail "the service got '$line', not '$expected'"
+# Minimised at start; the notification's click is what shows it.
+wait_for 15 reminders_shown || fail "the notification's default action did not show the reminders window"
+kill -TERM "$suite"
+wait "$suite" || fail "the suite ended with $?"
+
+kill -KILL "$service"
+wait_for 10 eval '! service_up' || fail "the stand-in service did not go"
+write_settings unchecked
+run_suite
+wait_for 30 reminders_shown || fail "without a notification service the reminders window did not open"
+kill -TERM "$suite"
+wait "$suite" || fail "the suite ended with $?"
+[ "$(wc -l <"$work/notified.log")" -eq 1 ] || fail "a notification went nowhere"
+echo "PASS (notify)"
