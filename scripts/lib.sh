@@ -2,7 +2,7 @@
 
 # The build needs these; scripts/test adds the tools its checks use.
 NOOKERY_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
-  qt6-multimedia-dev libgl-dev libx11-dev ccache)
+  qt6-multimedia-dev qt6-svg-dev libgl-dev libx11-dev ccache)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
