@@ -20,7 +20,8 @@ int main(int argc, char **argv)
     }
     for (int i = 3; i < argc; ++i) {
         const int size = QByteArray(argv[i]).toInt();
-        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
+        const QString dir =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
