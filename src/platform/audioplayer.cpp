@@ -2,6 +2,7 @@
 #include "platform/sound.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -10,12 +11,25 @@ namespace {
 class AudioPlayer final : public nookery::Sound
 {
 public:
-    AudioPlayer()
+    explicit AudioPlayer(const QString &chime) : m_chime(QUrl::fromLocalFile(chime))
     {
-        // A file that turns out not to be a playable wave still gets the user's attention.
+        // A file that turns out not to be a playable wave plays the chime instead; the chime
+        // itself failing still gets the user's attention with a beep.
         QObject::connect(&m_effect, &QSoundEffect::statusChanged, &m_effect, [this] {
-            if (m_effect.status() == QSoundEffect::Error)
+            if (m_effect.status() != QSoundEffect::Error)
+                return;
+            const QUrl failed = m_effect.source();
+            if (m_chime.isEmpty() || failed == m_chime) {
                 QApplication::beep();
+                return;
+            }
+            if (!m_reported.contains(failed)) {
+                m_reported.insert(failed);
+                qWarning("The alarm sound %s cannot be played; playing %s instead",
+                         qPrintable(failed.toLocalFile()), qPrintable(m_chime.toLocalFile()));
+            }
+            m_effect.setSource(m_chime);
+            m_effect.play();
         });
     }
 
@@ -32,12 +46,15 @@ public:
     void stop() override { m_effect.stop(); }
 
 private:
+    QUrl m_chime;
+    QSet<QUrl> m_reported;
     QSoundEffect m_effect;
 };
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT nookery::Sound *nookery_make_audio_player()
+// chime: the sound that stands in for a file that cannot be played ("" for a beep).
+extern "C" Q_DECL_EXPORT nookery::Sound *nookery_make_audio_player(const QString &chime)
 {
-    return new AudioPlayer;
+    return new AudioPlayer(chime);
 }

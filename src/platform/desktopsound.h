@@ -2,6 +2,7 @@
 
 #include "platform/sound.h"
 
+#include <QSet>
 #include <memory>
 
 class QLibrary;
@@ -10,7 +11,8 @@ namespace nookery {
 
 // Plays through the audio module, loaded on the first alarm rather than at start: the
 // audio libraries are the slowest part of bringing the suite up and most runs never ring.
-// Without the module every sound is a beep.
+// A file that is missing or cannot be read plays the suite's own chime instead ("Timer.wav"
+// beside the module); only without the module or the chime is a sound a beep.
 class DesktopSound final : public Sound
 {
 public:
@@ -21,8 +23,10 @@ public:
 
     // The module's file in the places it is built and installed, or "" when none is there.
     static QString moduleFile();
-    // Whether a player from the module is in use (after the first play of a real file).
-    bool hasPlayer() const { return m_player != nullptr; }
+    // The chime that ships beside the module, or "" when it is not there.
+    static QString defaultFile();
+    // The file last handed to the player; "" before the first play and after a beep.
+    QString playing() const { return m_playing; }
 
 private:
     bool loadModule();
@@ -30,6 +34,8 @@ private:
     std::unique_ptr<QLibrary> m_module;
     std::unique_ptr<Sound> m_player;
     bool m_tried = false;
+    QString m_playing;
+    QSet<QString> m_reported;
 };
 
 } // namespace nookery

@@ -5,7 +5,7 @@
 namespace nookery {
 
 // Asynchronous wave playback: a new start restarts the sound; a file that is missing or
-// cannot be played falls back to a beep.
+// cannot be played falls back to the suite's chime, or to a beep without it.
 class Sound
 {
 public:

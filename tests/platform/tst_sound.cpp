@@ -1,27 +1,55 @@
 #include "platform/desktopsound.h"
 
 #include <QFile>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace nookery;
+
+namespace {
+
+QStringList warnings;
+
+void keepWarnings(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
+}
+
+// Collects the warnings of one test instead of printing them.
+struct WarningLog
+{
+    WarningLog()
+    {
+        warnings.clear();
+        previous = qInstallMessageHandler(keepWarnings);
+    }
+    ~WarningLog() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+};
+
+} // namespace
 
 class tst_Sound : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void missingFileBeepsWithoutLoadingAudio();
+    void chimeShipsAsAPlayableWave();
     void realFileLoadsTheAudioModule();
+    void missingFilesPlayTheChime_data();
+    void missingFilesPlayTheChime();
+    void undecodableFilePlaysTheChime();
 };
 
-void tst_Sound::missingFileBeepsWithoutLoadingAudio()
+void tst_Sound::chimeShipsAsAPlayableWave()
 {
-    DesktopSound sound;
-    sound.play(QStringLiteral("/no/such/Timer.wav"));
-    sound.play(QString());
-    sound.stop();
-    QVERIFY(!sound.hasPlayer());
+    const QString chime = DesktopSound::defaultFile();
+    QVERIFY2(!chime.isEmpty(), "no Timer.wav beside the audio module");
+    QSoundEffect effect;
+    effect.setSource(QUrl::fromLocalFile(chime));
+    QTRY_COMPARE(effect.status(), QSoundEffect::Ready);
 }
 
 void tst_Sound::realFileLoadsTheAudioModule()
@@ -29,7 +57,7 @@ void tst_Sound::realFileLoadsTheAudioModule()
     QVERIFY2(!DesktopSound::moduleFile().isEmpty(), "the audio module is not beside the program");
     // A tiny but valid wave file: 8 kHz, 8 bit, mono, 80 samples of silence.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Timer.wav"));
+    const QString path = dir.filePath(QStringLiteral("Bell.wav"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     auto le32 = [](quint32 v) {
@@ -43,7 +71,54 @@ void tst_Sound::realFileLoadsTheAudioModule()
     file.close();
     DesktopSound sound;
     sound.play(path);
-    QVERIFY(sound.hasPlayer());
+    QCOMPARE(sound.playing(), path);
+}
+
+void tst_Sound::missingFilesPlayTheChime_data()
+{
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("missing file") << "/no/such/alarm.wav" << true;
+    QTest::newRow("a folder") << "folder.wav" << true;
+    // The seeded default and the date countdowns' "timer.wav" name the chime itself.
+    QTest::newRow("default name not in the start folder") << "/no/such/timer.wav" << false;
+    QTest::newRow("nothing configured") << "" << false;
+}
+
+void tst_Sound::missingFilesPlayTheChime()
+{
+    QFETCH(QString, configured);
+    QFETCH(bool, reported);
+    QTemporaryDir dir;
+    if (configured == u"folder.wav") {
+        configured = dir.filePath(configured);
+        QVERIFY(QDir().mkdir(configured));
+    }
+    WarningLog log;
+    DesktopSound sound;
+    sound.play(configured);
+    sound.play(configured);
+    QCOMPARE(sound.playing(), DesktopSound::defaultFile());
+    // Said once on standard error, however often the alarm starts the file.
+    const QStringList said = warnings.filter(u"cannot be read"_qs);
+    QCOMPARE(said.size(), reported ? 1 : 0);
+    QVERIFY(!reported || said.constFirst().contains(configured));
+}
+
+void tst_Sound::undecodableFilePlaysTheChime()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("this is not a wave file");
+    file.close();
+    WarningLog log;
+    DesktopSound sound;
+    sound.play(path);
+    QTRY_COMPARE(warnings.filter(u"cannot be played"_qs).size(), 1);
+    QVERIFY(
+        warnings.filter(u"cannot be played"_qs).constFirst().contains(DesktopSound::defaultFile()));
 }
 
 QTEST_MAIN(tst_Sound)
