@@ -23,6 +23,7 @@ class Clock;
 class NoteEdit;
 class Platform;
 class SettingsStore;
+class StatusTriggers;
 class Suite;
 class stickynotesfind;
 enum class ParagraphAlign;
@@ -150,6 +151,7 @@ private:
     QStatusBar *StatusBar1 = nullptr;
     QList<QLabel *> Panels; // Panels(1) .. Panels(6)
     QTimer *Timer1 = nullptr;
+    StatusTriggers *m_statusTriggers = nullptr;
     QFrame *Line1 = nullptr;
     QPointer<stickynotesfind> m_find;
 };

@@ -2,7 +2,9 @@
 
 #include "notes/noteedit.h"
 #include "notes/notefiles.h"
+#include "notes/statustriggers.h"
 #include "notes/stickynotes.h"
+#include "platform/platform.h"
 
 #include <QAction>
 #include <QFrame>
@@ -19,8 +21,6 @@
 namespace nookery {
 
 namespace {
-
-constexpr int TimerInterval = 250;
 
 // The buttons' pictures: a tile with a glyph, drawn rather than loaded.
 QIcon glyphIcon(const QString &glyph, QRgb tile, const QFont &style = {})
@@ -234,9 +234,9 @@ void stickynotes::buildBody()
         Panels[i]->setEnabled(false);
     setStatusBar(StatusBar1);
 
+    // The date panel's timer: aimed at the date's next change, not repeating.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TimerInterval);
 }
 
 void stickynotes::connectHandlers()
@@ -272,6 +272,9 @@ void stickynotes::connectHandlers()
     connect(RichTextBox1, &NoteEdit::overwriteToggled, this, &stickynotes::Timer1_Timer);
     connect(RichTextBox1, &NoteEdit::pasteRefused, this, &stickynotes::refusePaste);
     connect(Timer1, &QTimer::timeout, this, &stickynotes::Timer1_Timer);
+    m_statusTriggers =
+        new StatusTriggers(this, RichTextBox1, Timer1, m_platform.keyStates(), m_clock);
+    connect(m_statusTriggers, &StatusTriggers::refreshNeeded, this, &stickynotes::Timer1_Timer);
 }
 
 } // namespace nookery

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Idle cost of the real binary on a private X server with every tool window open:
+#   run-idlex11.sh NOOKERY [SECONDS]
+# The suite starts in its strip window; its keys and File menu open CountDown, CountUp, Date
+# CountDown, Calendar, Conversion Tables, Reminders, Startup List, Sticky Notes and the
+# full-screen countdown. Ten seconds after the last key, the suite's context switches (every
+# thread's voluntary and involuntary, from /proc) and CPU ticks (user + system) are read over
+# SECONDS (default 30).
+set -uo pipefail
+nookery=$(realpath "$1")
+seconds=${2:-30}
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/e2e/common.sh"
+needs Xvfb xdotool
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  exec 2>/dev/null
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL (idle): $*"
+  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log" | tail -n 20
+  exit 1
+}
+
+mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+start_xvfb
+printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' \
+  >"$work/config/Quillane Software/Nookery.ini"
+(cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
+suite=$!
+pids+=($suite)
+
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+wait_for 15 has_window Nookery || fail "the strip window was never mapped"
+strip=$(window_named Nookery)
+focus_strip() { xdotool windowfocus --sync "$strip" >/dev/null 2>&1; }
+# open KEYS TITLE: presses the keys in the strip and waits for the window.
+open() {
+  focus_strip
+  for k in $1; do
+    xdotool key "$k"
+    sleep 0.3
+  done
+  wait_for 10 has_window "$2" || fail "$1 did not map $2"
+}
+open F2 CountDown
+open F3 CountUp
+open F4 'Date CountDown'
+open F6 'Conversion Tables'
+open F7 Reminders
+open F8 'Startup List'
+# File menu: the CountDown Timers sub-menu, then Calendar.
+open 'alt+f Down Return' Calendar
+open F9 'Sticky Notes.*'
+# The full-screen countdown covers the screen; it comes last.
+open F5 'Full Screen CountDown'
+
+# switches: every thread's voluntary and involuntary context switches.
+switches() {
+  cat /proc/"$suite"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'
+}
+ticks() { awk '{ print $14 + $15 }' /proc/"$suite"/stat; }
+sleep 10
+s0=$(switches) t0=$(ticks)
+sleep "$seconds"
+s1=$(switches) t1=$(ticks)
+kill -0 "$suite" 2>/dev/null || fail "the suite ended"
+threads=$(ls /proc/"$suite"/task | wc -l)
+printf 'every window open, idle %s s: %d context switches, %d CPU ticks (%d threads)\n' \
+  "$seconds" $((s1 - s0)) $((t1 - t0)) "$threads"
