@@ -8,8 +8,8 @@
 
 namespace nookery {
 
-StatusTriggers::StatusTriggers(QWidget *window, QWidget *editor, QTimer *dateTimer,
-                               KeyStates &keys, Clock &clock)
+StatusTriggers::StatusTriggers(QWidget *window, QWidget *editor, QTimer *dateTimer, KeyStates &keys,
+                               Clock &clock)
     : QObject(window), m_dateTimer(dateTimer), m_keys(keys), m_clock(clock)
 {
     m_dateTimer->setSingleShot(true);
