@@ -36,6 +36,7 @@ constexpr int RightGapTwips = 4030;  // left = screen width - this
 constexpr int BottomGapTwips = 5600; // top = screen height - this
 constexpr int HelpTopic = helpcontext::Calendar;
 constexpr int OptionsPage = 2;
+constexpr int TickMs = 1000; // how late a new day may show
 
 const QString ChangeTitle = QStringLiteral("Change Computer Date");
 
@@ -52,7 +53,9 @@ calendar::calendar(SettingsStore &store, Clock &clock, Platform &platform, Suite
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(1000);
+    // Aimed at the next midnight at each tick rather than repeating.
+    Timer1.setSingleShot(true);
+    Timer1.setTimerType(Qt::PreciseTimer);
     buildMenus();
     buildToolBar();
     buildControls();
@@ -140,6 +143,7 @@ void calendar::connectHandlers()
     connect(Calendar1, &QCalendarWidget::clicked, this, &calendar::menucopy_Click);
     connect(Calendar1, &QCalendarWidget::activated, this, &calendar::menuchange_Click);
     connect(&Timer1, &QTimer::timeout, this, &calendar::Timer1_Timer);
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, &calendar::Timer1_Timer);
 }
 
 void calendar::place()
@@ -164,7 +168,6 @@ void calendar::Form_Load()
     place();
     displaydate();
     Timer1_Timer();
-    Timer1.start();
 }
 
 QDate calendar::today() const
@@ -201,14 +204,19 @@ void calendar::displaydate()
 
 void calendar::Timer1_Timer()
 {
-    const QDate day = today();
+    const QDateTime now = m_clock.now();
+    const QDate day = now.date();
     txtdate = QLocale().toString(day, QLocale::ShortFormat);
     // Past midnight the label names the new day; the picked date stays.
     if (day != m_shownDay)
         showToday(day);
     const qint64 n = dayDifference(day, Calendar1->selectedDate());
-    Label1->setText(QStringLiteral("The difference between today and your date is ") +
-                    QString::number(n) + QStringLiteral(" days."));
+    const QString difference = QStringLiteral("The difference between today and your date is ") +
+                               QString::number(n) + QStringLiteral(" days.");
+    if (Label1->text() != difference)
+        Label1->setText(difference);
+    // Nothing shown changes before the day does (or another date is picked).
+    Timer1.start(msecsToDateChange(now, TickMs));
 }
 
 bool calendar::event(QEvent *event)

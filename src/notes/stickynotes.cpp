@@ -12,6 +12,7 @@
 #include "notes/noteformat.h"
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
+#include "notes/statustriggers.h"
 #include "notes/stickynotesfind.h"
 #include "platform/platform.h"
 #include "platform/textfit.h"
@@ -90,7 +91,6 @@ stickynotes::stickynotes(SettingsStore &store, Clock &clock, Platform &platform,
     connectHandlers();
     Form_Load();
     Timer1_Timer();
-    Timer1->start();
 }
 
 stickynotes::~stickynotes() = default;
@@ -469,6 +469,7 @@ void stickynotes::Timer1_Timer()
         setIndicator(Panels[3], keys.capsLock());
         setIndicator(Panels[4], RichTextBox1->overwriteMode());
     });
+    m_statusTriggers->aim();
 }
 
 // ---- tool bars ---------------------------------------------------------------------------

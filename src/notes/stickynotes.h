@@ -25,6 +25,7 @@ class Clock;
 class NoteEdit;
 class Platform;
 class SettingsStore;
+class StatusTriggers;
 class Suite;
 class stickynotesfind;
 class ToolBar;
@@ -149,6 +150,7 @@ private:
     QStatusBar *StatusBar1 = nullptr;
     QList<QLabel *> Panels; // Panels(1) .. Panels(6)
     QTimer *Timer1 = nullptr;
+    StatusTriggers *m_statusTriggers = nullptr;
     QFrame *Line1 = nullptr;
     QPointer<stickynotesfind> m_find;
     QTextCursor m_findSelection; // the selection Find left in the note

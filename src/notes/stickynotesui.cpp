@@ -6,6 +6,8 @@
 #include "notes/stickynotes.h"
 #include "windowkit/menus.h"
 #include "windowkit/toolbar.h"
+#include "notes/statustriggers.h"
+#include "platform/platform.h"
 
 #include <QAction>
 #include <QFrame>
@@ -21,7 +23,6 @@ namespace nookery {
 
 namespace {
 
-constexpr int TimerInterval = 250;
 
 QString tabNumber(int tab)
 {
@@ -174,9 +175,9 @@ void stickynotes::buildBody()
         Panels[i]->setEnabled(false);
     setStatusBar(StatusBar1);
 
+    // The date panel's timer: aimed at the date's next change, not repeating.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TimerInterval);
 }
 
 void stickynotes::connectHandlers()
@@ -209,6 +210,9 @@ void stickynotes::connectHandlers()
     connect(RichTextBox1, &NoteEdit::overwriteToggled, this, &stickynotes::Timer1_Timer);
     connect(RichTextBox1, &NoteEdit::pasteRefused, this, &stickynotes::refusePaste);
     connect(Timer1, &QTimer::timeout, this, &stickynotes::Timer1_Timer);
+    m_statusTriggers =
+        new StatusTriggers(this, RichTextBox1, Timer1, m_platform.keyStates(), m_clock);
+    connect(m_statusTriggers, &StatusTriggers::refreshNeeded, this, &stickynotes::Timer1_Timer);
 }
 
 } // namespace nookery

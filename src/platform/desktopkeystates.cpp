@@ -1,6 +1,7 @@
 #include "platform/desktopkeystates.h"
 
 #include <QGuiApplication>
+#include <QMetaMethod>
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
@@ -11,7 +12,30 @@
 
 namespace nookery {
 
+bool DesktopKeyStates::reportsChanges() const
+{
+    return const_cast<DesktopKeyStates *>(this)->watch();
+}
+
+void DesktopKeyStates::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&KeyStates::changed))
+        watch();
+}
+
 #if defined(Q_OS_WIN)
+
+DesktopKeyStates::~DesktopKeyStates() = default;
+
+bool DesktopKeyStates::watch()
+{
+    return false;
+}
+
+bool DesktopKeyStates::nativeEventFilter(const QByteArray &, void *, qintptr *)
+{
+    return false;
+}
 
 bool DesktopKeyStates::numLock() const
 {
@@ -27,11 +51,16 @@ bool DesktopKeyStates::capsLock() const
 
 namespace {
 
+Display *x11Display()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
 // The locked modifiers, or 0 when the application does not run on X11.
 unsigned lockedModifiers(Display **displayOut)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display *display = x11 ? x11->display() : nullptr;
+    Display *display = x11Display();
     *displayOut = display;
     if (!display)
         return 0;
@@ -42,6 +71,47 @@ unsigned lockedModifiers(Display **displayOut)
 }
 
 } // namespace
+
+bool DesktopKeyStates::watch()
+{
+    if (m_asked)
+        return m_xkbEventBase >= 0;
+    m_asked = true;
+    Display *display = x11Display();
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    if (!display || !XkbQueryExtension(display, &opcode, &eventBase, &errorBase, &major, &minor))
+        return false;
+    // Added to the XKB events the toolkit already asks for: the server tells when a lock
+    // light changes, so nobody has to ask it over and over.
+    if (!XkbSelectEvents(display, XkbUseCoreKbd, XkbIndicatorStateNotifyMask,
+                         XkbIndicatorStateNotifyMask))
+        return false;
+    XFlush(display);
+    m_xkbEventBase = eventBase;
+    qGuiApp->installNativeEventFilter(this);
+    return true;
+}
+
+DesktopKeyStates::~DesktopKeyStates()
+{
+    if (m_xkbEventBase >= 0 && qGuiApp)
+        qGuiApp->removeNativeEventFilter(this);
+}
+
+bool DesktopKeyStates::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+    // An XKB event: its type in the first byte, XKB's own kind of event in the second.
+    if (eventType != "xcb_generic_event_t" || !message)
+        return false;
+    const auto *bytes = static_cast<const unsigned char *>(message);
+    if ((bytes[0] & 0x7f) == m_xkbEventBase && bytes[1] == XkbIndicatorStateNotify)
+        emit changed();
+    return false;
+}
 
 bool DesktopKeyStates::numLock() const
 {
@@ -61,6 +131,18 @@ bool DesktopKeyStates::capsLock() const
 }
 
 #else
+
+DesktopKeyStates::~DesktopKeyStates() = default;
+
+bool DesktopKeyStates::watch()
+{
+    return false;
+}
+
+bool DesktopKeyStates::nativeEventFilter(const QByteArray &, void *, qintptr *)
+{
+    return false;
+}
 
 bool DesktopKeyStates::numLock() const
 {

@@ -1,6 +1,7 @@
 #include "shell/suiterun.h"
 
 #include "common/clock.h"
+#include "platform/caretrest.h"
 #include "platform/contexthelp.h"
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
@@ -21,6 +22,9 @@ struct SuiteRun::Parts
           contextHelp([this](int topic) { tools.showHelpTopic(topic); })
     {
         qApp->installEventFilter(&contextHelp);
+        // Carets rest after a while without input, as GTK's do, so an open window costs
+        // nothing while nobody types.
+        qApp->installEventFilter(&caretRest);
     }
 
     SystemClock clock;
@@ -30,6 +34,7 @@ struct SuiteRun::Parts
     Nookery window;
     ContextHelp contextHelp;
     bool ended = false;
+    CaretRest caretRest;
 };
 
 SuiteRun::SuiteRun(const QDir &startFolder, const QString &settingsFile)

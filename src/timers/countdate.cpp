@@ -215,7 +215,6 @@ void CountDate::Form_Load()
     setFixedSize(twipsToPixels(WidthTwips), twipsToPixels(HeightTwips));
     for (int n = 1; n <= Entries; ++n)
         loadEntry(n);
-    updateRefresh();
     // Show the remaining times at once rather than half a second after opening.
     Timer1_Timer();
 }
@@ -241,15 +240,17 @@ void CountDate::setDateColour(Entry &e, const QColor &colour)
     setTextColour(e.date, colour);
 }
 
-// Wakes twice a second only while some entry counts.
+// Wakes twice a second only while some entry counts: one with a readable moment that does
+// not read "Time Is Up!" yet. An entry past its moment needs one more tick to say so.
 void CountDate::updateRefresh()
 {
-    bool inUse = false;
+    bool counting = false;
     for (const Entry &e : m_entries)
-        inUse = inUse || !e.date->text().isEmpty();
-    if (inUse && !Timer1->isActive())
+        counting = counting ||
+                   (!e.date->text().isEmpty() && e.moment && e.remaining->text() != timeIsUp());
+    if (counting && !Timer1->isActive())
         Timer1->start();
-    else if (!inUse)
+    else if (!counting)
         Timer1->stop();
 }
 
@@ -271,6 +272,7 @@ void CountDate::Timer1_Timer()
             setDateColour(e, Qt::blue);
         }
     }
+    updateRefresh();
 }
 
 void CountDate::announce(Entry &e)

@@ -291,14 +291,20 @@ void tst_CalendarWindow::difference()
 
 void tst_CalendarWindow::midnightTurnsTheLabelAndKeepsThePick()
 {
-    clock.set(QDateTime(Today, QTime(23, 59, 59)));
+    // Nothing repeats: the tick sleeps towards midnight (an hour at most), then steps by the
+    // second; a date picked is counted at once.
+    clock.set(QDateTime(Today, QTime(22, 0, 0)));
     calendar &w = open();
+    QCOMPARE(w.Timer1.interval(), 3600 * 1000);
+    QVERIFY(w.Timer1.isActive() && w.Timer1.isSingleShot());
+    clock.set(QDateTime(Today, QTime(23, 59, 59)));
     month()->setSelectedDate(Today.addDays(10));
-    w.Timer1_Timer();
     QVERIFY(label("Label1").contains(u" 10 days."_qs));
+    QCOMPARE(w.Timer1.interval(), 1000);
     clock.advance(1);
     w.Timer1_Timer();
     QVERIFY(label("Label1").contains(u" 9 days."_qs));
+    QCOMPARE(w.Timer1.interval(), 3600 * 1000);
     QCOMPARE(label("lbldatedisplay"), u"Wednesday, December 9, 2026"_qs);
     QCOMPARE(w.txtdate, u"12/9/26"_qs);
     QCOMPARE(month()->selectedDate(), Today.addDays(10));

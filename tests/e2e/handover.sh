@@ -52,14 +52,14 @@ hand_over() {
 }
 
 start_suite
-wait_for 15 mapped '^Nookery$' || fail "the strip was never mapped"
+wait_for 150 mapped '^Nookery$' || fail "the strip was never mapped"
 hand_over
 echo "second start handed over and ended in $handover_ms ms"
 [ "$(stat -c %s "$log")" -eq 22 ] || fail "startup.dat is $(stat -c %s "$log") bytes after two starts"
 
 while read -r tool title; do
   hand_over --open "$tool"
-  wait_for 15 mapped "$title" || fail "--open $tool did not map '$title'"
+  wait_for 150 mapped "$title" || fail "--open $tool did not map '$title'"
 done <<'TOOLS'
 notes ^Sticky Notes
 reminders ^Reminders
@@ -78,7 +78,7 @@ kill -KILL "$suite"
 wait "$suite" 2>/dev/null
 [ -S "$work/runtime/nookery.socket" ] || fail "the killed copy left no socket to take over"
 start_suite --open convert
-wait_for 15 mapped '^Conversion Tables$' || fail "a start with --open convert did not open it"
+wait_for 150 mapped '^Conversion Tables$' || fail "a start with --open convert did not open it"
 hand_over
 [ "$(stat -c %s "$log")" -eq 44 ] || fail "startup.dat is $(stat -c %s "$log") bytes after the new start"
 kill -TERM "$suite"

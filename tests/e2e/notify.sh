@@ -40,10 +40,10 @@ start_xvfb
 openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
 pids+=($!)
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 10 wm_running || fail "openbox did not start"
+wait_for 100 wm_running || fail "openbox did not start"
 dbus-daemon --session --nofork --print-address=4 4>"$work/bus" &
 pids+=($!)
-wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
+wait_for 100 test -s "$work/bus" || fail "the session bus did not start"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 
 "$notifier" "$work/notified.log" invoke &
@@ -53,7 +53,7 @@ service_up() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q 'boolean true'
 }
-wait_for 10 service_up || fail "the stand-in service never took its name"
+wait_for 100 service_up || fail "the stand-in service never took its name"
 
 settings="$work/config/Quillane Software/Nookery.ini"
 write_settings() {
@@ -71,20 +71,20 @@ run_suite() {
 reminders_shown() { [ -n "$(xdotool search --onlyvisible --name '^Reminders$' 2>/dev/null)" ]; }
 
 run_suite
-wait_for 15 test -s "$work/notified.log" || fail "no notification arrived"
+wait_for 150 test -s "$work/notified.log" || fail "no notification arrived"
 line=$(head -n1 "$work/notified.log")
 expected="Nookery|0|nookery|1 reminder due|$(date +%m/%d/%y)  Call Tom &amp; Jerry|default,Show|nookery"
 [ "$line" = "$expected" ] || fail "the service got '$line', not '$expected'"
 # Minimised at start; the notification's click is what shows it.
-wait_for 15 reminders_shown || fail "the notification's default action did not show the reminders window"
+wait_for 150 reminders_shown || fail "the notification's default action did not show the reminders window"
 kill -TERM "$suite"
 wait "$suite" || fail "the suite ended with $?"
 
 kill -KILL "$service"
-wait_for 10 eval '! service_up' || fail "the stand-in service did not go"
+wait_for 100 eval '! service_up' || fail "the stand-in service did not go"
 write_settings unchecked
 run_suite
-wait_for 30 reminders_shown || fail "without a notification service the reminders window did not open"
+wait_for 300 reminders_shown || fail "without a notification service the reminders window did not open"
 kill -TERM "$suite"
 wait "$suite" || fail "the suite ended with $?"
 [ "$(wc -l <"$work/notified.log")" -eq 1 ] || fail "a notification went nowhere"

@@ -50,7 +50,7 @@ fi
 weston --backend=$backend --socket=nookery-wl --use-pixman --idle-time=0 --debug \
   --width=1024 --height=768 >"$work/weston.log" 2>&1 &
 pids+=($!)
-wait_for 15 test -S "$work/runtime/nookery-wl" || fail "weston did not start"
+wait_for 150 test -S "$work/runtime/nookery-wl" || fail "weston did not start"
 export WAYLAND_DISPLAY=nookery-wl QT_QPA_PLATFORM=wayland
 
 scene() { weston-debug scene-graph 2>/dev/null; }
@@ -62,7 +62,7 @@ start_suite() {
   (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
   suite=$!
   pids+=($suite)
-  wait_for 15 has_window Nookery || fail "the strip window was never mapped"
+  wait_for 150 has_window Nookery || fail "the strip window was never mapped"
 }
 # ends_cleanly: the suite is gone with exit code 0 (within five seconds) and said nothing.
 ends_cleanly() {
@@ -84,7 +84,7 @@ headless)
     '[Sticky%20Note]' 'Startup=checked' >"$settings"
   start_suite
   for title in CountDown 'Conversion Tables' 'Reminders.*' 'Sticky Notes - 1'; do
-    wait_for 10 has_window "$title" || fail "no window '$title' at start: $(scene | grep top-level)"
+    wait_for 100 has_window "$title" || fail "no window '$title' at start: $(scene | grep top-level)"
   done
   # A build without options would start a second suite here: it gets five seconds, offscreen.
   mkdir -p "$work/probe"
@@ -92,7 +92,7 @@ headless)
     timeout 5 "$nookery" --help 2>&1) | grep -q -- '--open'; then
     while read -r tool title; do
       "$nookery" --open "$tool" || fail "nookery --open $tool failed"
-      wait_for 10 has_window "$title" || fail "--open $tool showed no window '$title'"
+      wait_for 100 has_window "$title" || fail "--open $tool showed no window '$title'"
     done <<'TOOLS'
 countup CountUp
 datecountdown Date CountDown
@@ -112,7 +112,7 @@ TOOLS
 keys)
   printf '%s\n' '[Other%20Programs]' 'Run%20From%20Tray=unchecked' >"$settings"
   weston_window() { xdotool search --classname '^weston' | head -n1 | grep .; }
-  wait_for 10 weston_window || fail "weston's window is not on the X server"
+  wait_for 100 weston_window || fail "weston's window is not on the X server"
   xdotool windowfocus --sync "$(weston_window)" || fail "weston's window cannot take the focus"
   # Calendar has no key of its own, and its menu does not open with Alt+F in weston's X11
   # backend typed with xdotool, so it is left out.
@@ -123,7 +123,7 @@ keys)
     for attempt in 1 2 3 4 5; do
       # shellcheck disable=SC2086 # the keys are separate words
       xdotool key --delay 100 $keys
-      wait_for 3 has_window "$title" && break
+      wait_for 30 has_window "$title" && break
       [ $attempt -lt 5 ] || fail "$keys in the strip showed no window '$title'"
     done
     echo "$keys: $title (pressed $attempt times)"

@@ -23,7 +23,15 @@ using namespace nookery::test;
 namespace {
 const QString CloseUnsaved =
     u"The note could not be saved. Close Sticky Notes without saving it?"_qs;
+
+// What the event loop does when the timer runs out.
+void fire(QTimer *timer)
+{
+    timer->stop();
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
+
+} // namespace
 
 void TestStickyNotes::init()
 {
@@ -79,8 +87,6 @@ void TestStickyNotes::controls()
     QCOMPARE(f.action(u"ToolBold"_qs)->toolTip(), u"toggle bont font"_qs);
     QCOMPARE(f.action(u"ToolUnderline"_qs)->toolTip(), u"toggle underliine text"_qs);
 
-    QCOMPARE(f.control<QTimer>(u"Timer1"_qs)->interval(), 250);
-    QVERIFY(f.control<QTimer>(u"Timer1"_qs)->isActive());
     for (const char *name : {"ToolOptions", "ToolHelp", "menuhelp1", "menuhelp3"})
         f.trigger(QLatin1String(name));
     QCOMPARE(f.suite.calls,
@@ -461,12 +467,24 @@ void TestStickyNotes::backColor()
 
 void TestStickyNotes::datePanelAtMidnight()
 {
-    f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    // Idle, nothing repeats: Timer1 sleeps towards midnight, an hour at most, then steps by
+    // 250 ms through the clock's last second of the day.
+    f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 0, 0)));
     f.open();
+    auto *timer = f.control<QTimer>(u"Timer1"_qs);
+    for (const QTimer *t : f.window->findChildren<QTimer *>())
+        QVERIFY2(!t->isActive() || t->isSingleShot(), qPrintable(t->objectName()));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 3599 * 1000);
+    f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+    fire(timer);
     QCOMPARE(f.panel(6), u"  31-Dec-26  "_qs);
+    QCOMPARE(timer->interval(), 250);
     f.clock.advance(1);
-    f.window->Timer1_Timer();
+    fire(timer);
     QCOMPARE(f.panel(6), u"  01-Jan-27  "_qs);
+    QCOMPARE(timer->interval(), 3600 * 1000);
+    QVERIFY(timer->isActive() && timer->isSingleShot());
     // A clock set back is followed too.
     f.clock.set(QDateTime(QDate(2001, 12, 25), QTime(9, 0)));
     f.window->Timer1_Timer();
@@ -481,11 +499,16 @@ void TestStickyNotes::keyIndicators()
     auto *ins = f.control<QLabel>(u"Panels(5)"_qs);
     QCOMPARE(num->text() + caps->text() + ins->text(), u"NUMCAPSINS"_qs);
     QVERIFY(!num->isEnabled() && !caps->isEnabled() && !ins->isEnabled());
+    // The desktop says a lock light changed.
     f.platform->keys.caps = true;
-    f.window->Timer1_Timer();
+    emit f.platform->keys.changed();
     QVERIFY(caps->isEnabled() && !num->isEnabled());
     QCOMPARE(caps->frameShadow(), QFrame::Raised);
     QCOMPARE(num->frameShadow(), QFrame::Sunken);
+    // A key released in the window is looked at too.
+    f.platform->keys.num = true;
+    QTest::keyRelease(f.editor(), Qt::Key_NumLock);
+    QVERIFY(num->isEnabled());
     // Insert switches the editor to overwriting, and the panel follows at once.
     f.type(u"abc"_qs);
     f.editor()->moveCursor(QTextCursor::Start);
@@ -495,6 +518,23 @@ void TestStickyNotes::keyIndicators()
     QCOMPARE(f.text(), u"Xbc"_qs);
     QTest::keyClick(f.editor(), Qt::Key_Insert);
     QVERIFY(!ins->isEnabled());
+
+    // Where the desktop does not say, the keys are looked at every 250 ms while the window is
+    // active, and not at all otherwise.
+    f.platform->keys.reports = false;
+    f.open();
+    auto *poll = f.control<QTimer>(u"keyPoll"_qs);
+    QVERIFY(!poll->isActive());
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(f.window.get(), &activate);
+    QVERIFY(poll->isActive() && !poll->isSingleShot());
+    QCOMPARE(poll->interval(), 250);
+    f.platform->keys.caps = false;
+    fire(poll);
+    QVERIFY(!f.control<QLabel>(u"Panels(4)"_qs)->isEnabled());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(f.window.get(), &deactivate);
+    QVERIFY(!poll->isActive());
 }
 
 QTEST_MAIN(TestStickyNotes)

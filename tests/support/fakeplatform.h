@@ -140,14 +140,16 @@ public:
     void send(Event e) { emit mouseEvent(e); }
 };
 
-// Lock keys as the test sets them.
+// Lock keys as the test sets them; a test that says they changed emits changed().
 class FakeKeyStates final : public KeyStates
 {
 public:
     bool num = false;
     bool caps = false;
+    bool reports = true;
     bool numLock() const override { return num; }
     bool capsLock() const override { return caps; }
+    bool reportsChanges() const override { return reports; }
 };
 
 // Prints to a PDF file the test names, or has no printer at all.

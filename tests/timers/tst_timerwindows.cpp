@@ -611,10 +611,12 @@ void TestTimerWindows::countDateSaveThenDelete()
     QCOMPARE(temp->store().get(keys::DateCountDownTime, 2), u"12:00:00 AM"_qs);
     QCOMPARE(window->windowTitle(), u"Date CountDown"_qs);
     QCOMPARE(dateColour(2), QColor(Qt::black));
-    // Past again: blue again at the next refresh.
+    // Past again: blue again at the next refresh, and then nothing counts any more.
+    QVERIFY(control<QTimer>(u"Timer1"_qs)->isActive());
     fire(u"Timer1"_qs);
     QCOMPARE(text(u"LabelRemaining2"_qs), u"Time Is Up!"_qs);
     QCOMPARE(dateColour(2), QColor(Qt::blue));
+    QVERIFY(!control<QTimer>(u"Timer1"_qs)->isActive());
 
     control<QPushButton>(u"Command2"_qs)->click();
     control<QPushButton>(u"CmdDelete"_qs)->click();
