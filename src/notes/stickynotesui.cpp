@@ -3,11 +3,11 @@
 #include "notes/noteedit.h"
 #include "notes/notefiles.h"
 #include "notes/noteformat.h"
+#include "notes/statustriggers.h"
 #include "notes/stickynotes.h"
+#include "platform/platform.h"
 #include "windowkit/menus.h"
 #include "windowkit/toolbar.h"
-#include "notes/statustriggers.h"
-#include "platform/platform.h"
 
 #include <QAction>
 #include <QFrame>
@@ -22,7 +22,6 @@
 namespace nookery {
 
 namespace {
-
 
 QString tabNumber(int tab)
 {
