@@ -68,12 +68,10 @@ void SystemTray::reportReleasesOf(QWidget *icon)
 
 bool SystemTray::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return Tray::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    const bool leftOrRight =
-        (event->type() == QEvent::MouseButtonPress ||
-         event->type() == QEvent::MouseButtonRelease) &&
-        (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton);
-    if (!leftOrRight)
+    if (mouse->button() != Qt::LeftButton && mouse->button() != Qt::RightButton)
         return Tray::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonRelease)
         emit mouseEvent(mouse->button() == Qt::LeftButton ? Event::LeftRelease
