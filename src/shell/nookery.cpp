@@ -8,12 +8,12 @@
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
-#include "shell/startuplog.h"
-#include "shell/toolicons.h"
 #include "shell/toolrows.h"
+#include "startup/startuplog.h"
 #include "windowkit/icons.h"
 #include "windowkit/menus.h"
 #include "windowkit/placement.h"
+#include "windowkit/suiteicon.h"
 #include "windowkit/toolbar.h"
 
 #include <QAction>

@@ -4,16 +4,16 @@
 #include "common/helpcontext.h"
 #include "convert/convert.h"
 #include "notes/stickynotes.h"
+#include "platform/aboutform.h"
 #include "reminders/reminder.h"
 #include "settings/optionsform.h"
-#include "shell/aboutform.h"
 #include "shell/nookery.h"
-#include "shell/startup.h"
-#include "shell/updateolder.h"
+#include "startup/startup.h"
 #include "timers/countdate.h"
 #include "timers/countdown.h"
 #include "timers/countfull.h"
 #include "timers/countup.h"
+#include "upgrade/updateolder.h"
 
 namespace nookery {
 

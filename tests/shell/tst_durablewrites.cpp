@@ -3,9 +3,9 @@
 // written to a temporary, the temporary synced, renamed over the file, and the folder synced.
 #include "common/recordfile.h"
 #include "reminders/reminderfile.h"
-#include "shell/olderdata.h"
-#include "shell/rtfnotefiles.h"
-#include "shell/startuplog.h"
+#include "startup/startuplog.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/rtfnotefiles.h"
 
 #include <QDir>
 #include <QFile>

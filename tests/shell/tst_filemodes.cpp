@@ -1,9 +1,9 @@
 // Every file the suite creates is the user's alone, whatever the umask: each is made here by
 // the code that makes it in use, under umask 0, and its mode checked.
 #include "reminders/reminderfile.h"
-#include "shell/olderdata.h"
-#include "shell/rtfnotefiles.h"
-#include "shell/startuplog.h"
+#include "startup/startuplog.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/rtfnotefiles.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/updateolder.h"
+#include "upgrade/updateolder.h"
 
 #include "common/datepattern.h"
 #include "common/failure.h"
@@ -6,9 +6,8 @@
 #include "common/suite.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
-#include "shell/aboutform.h"
-#include "shell/olderdata.h"
-#include "shell/rtfnotefiles.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/rtfnotefiles.h"
 #include "windowkit/placement.h"
 
 #include <QCheckBox>

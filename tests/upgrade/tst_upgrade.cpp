@@ -2,16 +2,16 @@
 // leads to it, and a helper process killed after every file step.
 #include "common/failure.h"
 #include "notes/rtfreader.h"
+#include "platform/aboutform.h"
 #include "settings/settingsstore.h"
-#include "shell/aboutform.h"
-#include "shell/olderdata.h"
 #include "shell/toolwindows.h"
-#include "shell/updateolder.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"
 #include "support/tempstore.h"
 #include "support/windows.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/updateolder.h"
 
 #include <QCheckBox>
 #include <QLabel>

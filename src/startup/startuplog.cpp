@@ -1,4 +1,4 @@
-#include "shell/startuplog.h"
+#include "startup/startuplog.h"
 
 #include "common/datepattern.h"
 #include "common/text1252.h"

@@ -1,4 +1,4 @@
-#include "shell/aboutform.h"
+#include "platform/aboutform.h"
 
 #include "common/helpcontext.h"
 #include "common/suite.h"
@@ -6,8 +6,8 @@
 #include "platform/platform.h"
 #include "platform/textfit.h"
 #include "platform/trap.h"
-#include "shell/toolicons.h"
 #include "windowkit/placement.h"
+#include "windowkit/suiteicon.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

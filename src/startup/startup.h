@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/toolwindow.h"
-#include "shell/startuplog.h"
+#include "startup/startuplog.h"
 #include "windowkit/helpmenu.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "common/suite.h"
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
-#include "shell/startup.h"
-#include "shell/startuplog.h"
+#include "startup/startup.h"
+#include "startup/startuplog.h"
 #include "support/fakesuite.h"
 
 #include <QElapsedTimer>

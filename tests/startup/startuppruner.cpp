@@ -3,7 +3,7 @@
 // opens LOG, says "ready", waits for a line on its input, prunes, says "done <microseconds>".
 // With STEP it kills itself (SIGKILL) when pruning reaches that step; NOOKERY_KILL_AT stops it
 // at a step of the file's replacement (see support/killstep.h).
-#include "shell/startuplog.h"
+#include "startup/startuplog.h"
 #include "support/killstep.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "shell/olderdata.h"
+#include "upgrade/olderdata.h"
 
 #include "common/datepattern.h"
 #include "common/failure.h"

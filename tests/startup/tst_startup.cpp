@@ -2,9 +2,9 @@
 // the startup list window that shows and prunes it.
 #include "common/failure.h"
 #include "shell/nookery.h"
-#include "shell/startup.h"
-#include "shell/startuplog.h"
 #include "shell/toolwindows.h"
+#include "startup/startup.h"
+#include "startup/startuplog.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"

@@ -1,4 +1,4 @@
-#include "shell/toolicons.h"
+#include "windowkit/suiteicon.h"
 
 #include <QIconEngine>
 #include <QPainter>

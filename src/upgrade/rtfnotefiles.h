@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/olderdata.h"
+#include "upgrade/olderdata.h"
 
 namespace nookery {
 

@@ -1,8 +1,8 @@
 // What a user waits for in the help and the upgrade: the first help request (document read,
 // viewer made, topic shown) and the conversion of a large older reminder file with ten notes.
 #include "platform/desktopdialogs.h"
-#include "shell/olderdata.h"
-#include "shell/rtfnotefiles.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/rtfnotefiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "shell/rtfnotefiles.h"
+#include "upgrade/rtfnotefiles.h"
 
 #include "common/failure.h"
 #include "notes/rtfreader.h"

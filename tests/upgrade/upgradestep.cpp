@@ -1,8 +1,8 @@
 // Runs the data upgrade in a folder and kills itself with SIGKILL right after file step K,
 // as a power cut or a crash would stop it.
 //   upgradestep FOLDER K     (K = 0: run to the end and print the number of steps)
-#include "shell/olderdata.h"
-#include "shell/rtfnotefiles.h"
+#include "upgrade/olderdata.h"
+#include "upgrade/rtfnotefiles.h"
 
 #include <QGuiApplication>
 #include <csignal>
