@@ -1,8 +1,12 @@
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "convert/convert.h"
 #include "convert/converter.h"
 #include "convert/numberformat.h"
+#include "support/fakeclock.h"
+#include "support/fakeplatform.h"
 #include "support/fakesuite.h"
+#include "support/tempstore.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -34,8 +38,11 @@ void BenchConvert::keystroke()
 {
     QFETCH(int, tab);
     QFETCH(int, code);
+    test::TempStore temp;
+    test::FakeClock clock;
+    test::FakePlatform platform;
     test::FakeSuite suite;
-    convert window(suite);
+    convert window(ToolContext{temp.store(), clock, platform, suite, QDir(temp.folder())});
     window.show();
     window.findChild<QObject *>(QStringLiteral("TabStrip1"))->setProperty("currentIndex", tab - 1);
     auto *input = window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(code));

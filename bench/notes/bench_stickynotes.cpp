@@ -3,6 +3,7 @@
 // note, and a status bar tick with either. Prints milliseconds and how they compare with the
 // targets; it is not a pass/fail test.
 
+#include "common/toolcontext.h"
 #include "notes/rtfwriter.h"
 #include "notes/stickynotes.h"
 #include "settings/settingsstore.h"
@@ -103,7 +104,8 @@ struct Fixture
         if (!note2.isEmpty())
             write(dir.filePath(QStringLiteral("Sticky2.rtf")), note2);
         store.save(keys::Path, dir.path());
-        window = std::make_unique<stickynotes>(store, clock, platform, suite, QDir(dir.path()));
+        window = std::make_unique<stickynotes>(
+            ToolContext{store, clock, platform, suite, QDir(dir.path())});
         window->show();
         editor = window->findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
         editor->setFocus();

@@ -1,4 +1,5 @@
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "reminders/reminder.h"
 #include "reminders/reminderfile.h"
 #include "settings/settingsstore.h"
@@ -68,7 +69,7 @@ void BenchReminders::views()
     test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
-    reminder window(store, clock, platform, suite, QDir(dir.path()));
+    reminder window(ToolContext{store, clock, platform, suite, QDir(dir.path())});
     window.show();
     auto *list = window.findChild<QListWidget *>(all ? QStringLiteral("reminderlist2")
                                                      : QStringLiteral("reminderlist"));

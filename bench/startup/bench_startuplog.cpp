@@ -1,4 +1,6 @@
+#include "common/clock.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "platform/desktopplatform.h"
 #include "settings/settingsstore.h"
 #include "startup/startup.h"
@@ -73,13 +75,16 @@ void BenchStartupLog::listOpensAndPaints()
 {
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("startup.dat")), records(100000));
+    SettingsStore store(dir.filePath(QStringLiteral("cfg/Nookery.ini")));
+    SystemClock clock;
     DesktopPlatform platform;
     test::FakeSuite suite;
+    const ToolContext context{store, clock, platform, suite, QDir(dir.path())};
     QList<double> ms;
     for (int run = 0; run < 10; ++run) {
         QElapsedTimer timer;
         timer.start();
-        startup window(platform, suite, QDir(dir.path()));
+        startup window(context);
         PaintWatch watch;
         auto *list = window.findChild<QListView *>(QStringLiteral("startuplist"));
         list->viewport()->installEventFilter(&watch);

@@ -5,6 +5,7 @@
 //                            size scheme on the real screen (run under Xvfb at 1920x1080 by
 //                            run-countfull.sh); target: no tick over 16 ms, one frame.
 // Exit code 1 when a target is missed.
+#include "common/toolcontext.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "timers/countdown.h"
@@ -75,7 +76,7 @@ bool benchCountDown()
     test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
-    CountDown window(temp.store(), clock, platform, suite, QDir(temp.folder()));
+    CountDown window(ToolContext{temp.store(), clock, platform, suite, QDir(temp.folder())});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("CountDown was not exposed");
@@ -124,7 +125,7 @@ bool benchCountFull(bool large)
     test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
-    CountFull window(temp.store(), clock, platform, suite, QDir(temp.folder()));
+    CountFull window(ToolContext{temp.store(), clock, platform, suite, QDir(temp.folder())});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("CountFull was not exposed");

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/helpcontext.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
@@ -42,10 +43,9 @@ const QString ChangeTitle = QStringLiteral("Change Computer Date");
 
 } // namespace
 
-calendar::calendar(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                   QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
-      m_platform(platform), m_suite(suite)
+calendar::calendar(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
+      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite)
 {
     setObjectName(QStringLiteral("calendar"));
     setWindowTitle(QStringLiteral("Calendar"));

@@ -19,6 +19,7 @@ class Platform;
 class SettingsStore;
 class Suite;
 class ToolBar;
+struct ToolContext;
 
 // "Calendar": today in the chosen style, a month to pick a date on, and how many days lie
 // between the two. Copies the picked date and can set the computer's date to it.
@@ -27,8 +28,7 @@ class calendar : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    calendar(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-             QWidget *parent = nullptr);
+    explicit calendar(const ToolContext &context, QWidget *parent = nullptr);
     ~calendar() override;
 
     void Form_Load();

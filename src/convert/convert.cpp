@@ -1,6 +1,7 @@
 #include "convert/convert.h"
 
 #include "common/helpcontext.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "convert/converter.h"
 #include "convert/numberformat.h"
@@ -64,8 +65,8 @@ void showResult(QLineEdit *box, double value)
 
 } // namespace
 
-convert::convert(Suite &suite, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, helpcontext::Convert), m_suite(suite)
+convert::convert(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, helpcontext::Convert), m_suite(context.suite)
 {
     setObjectName(QStringLiteral("convert"));
     setWindowTitle(QStringLiteral("Conversion Tables"));

@@ -19,6 +19,8 @@ class QTabBar;
 
 namespace nookery {
 
+struct ToolContext;
+
 // "Conversion Tables": a value typed in one unit shown at once in every unit of its
 // category, one category per tab. Controls carry their historic names as objectName
 // (Text400, Option401(3), Text401(3), Label401(3), Frame400, ...).
@@ -27,7 +29,7 @@ class convert : public QMainWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    explicit convert(Suite &suite, QWidget *parent = nullptr);
+    explicit convert(const ToolContext &context, QWidget *parent = nullptr);
 
     // Handlers, named after their control and event.
     void Form_Load();

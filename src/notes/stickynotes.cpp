@@ -5,6 +5,7 @@
 #include "common/failure.h"
 #include "common/helpcontext.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "notes/datestamp.h"
 #include "notes/noteedit.h"
@@ -77,10 +78,10 @@ bool isNormal(const QWidget *w)
 
 } // namespace
 
-stickynotes::stickynotes(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                         const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
-      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
+stickynotes::stickynotes(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
+      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite),
+      m_startFolder(context.startFolder)
 {
     setObjectName(QStringLiteral("stickynotes"));
     setWindowTitle(QStringLiteral("Sticky Notes"));

@@ -27,8 +27,9 @@ class Platform;
 class SettingsStore;
 class StatusTriggers;
 class Suite;
-class stickynotesfind;
 class ToolBar;
+struct ToolContext;
+class stickynotesfind;
 enum class ParagraphAlign;
 
 // "Sticky Notes": ten notes, one per tab, one file each, edited one at a time in
@@ -38,8 +39,7 @@ class stickynotes final : public QMainWindow, public ToolWindow, public Standard
     Q_OBJECT
 
 public:
-    stickynotes(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                const QDir &startFolder, QWidget *parent = nullptr);
+    explicit stickynotes(const ToolContext &context, QWidget *parent = nullptr);
     ~stickynotes() override;
 
     // ToolWindow

@@ -2,6 +2,7 @@
 
 #include "common/helpcontext.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "common/version.h"
 #include "platform/platform.h"
 #include "platform/textfit.h"
@@ -18,8 +19,8 @@
 
 namespace nookery {
 
-aboutform::aboutform(Platform &platform, Suite &suite, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_suite(suite)
+aboutform::aboutform(const ToolContext &context, QWidget *parent)
+    : QDialog(parent), m_platform(context.platform), m_suite(context.suite)
 {
     setObjectName(QStringLiteral("aboutform"));
     setWindowTitle(QStringLiteral("About Nookery"));

@@ -12,6 +12,7 @@ namespace nookery {
 
 class Platform;
 class Suite;
+struct ToolContext;
 
 // "About Nookery": the suite's name and version. Its icon is also the way to the older
 // version's data upgrade.
@@ -19,7 +20,7 @@ class aboutform : public QDialog, public ToolWindow
 {
     Q_OBJECT
 public:
-    aboutform(Platform &platform, Suite &suite, QWidget *parent = nullptr);
+    explicit aboutform(const ToolContext &context, QWidget *parent = nullptr);
 
     void Image1_Click();
     void butAboutOKR_Click();

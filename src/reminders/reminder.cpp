@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/failure.h"
 #include "common/helpcontext.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "platform/trap.h"
@@ -57,10 +58,10 @@ std::optional<double> twipsValue(const QString &text)
 
 } // namespace
 
-reminder::reminder(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                   const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
-      m_platform(platform), m_suite(suite), m_file(startFolder)
+reminder::reminder(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
+      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite),
+      m_file(context.startFolder)
 {
     setObjectName(QStringLiteral("reminder"));
     setWindowTitle(caption());

@@ -7,7 +7,6 @@
 #include "reminders/reminderviews.h"
 #include "windowkit/helpmenu.h"
 
-#include <QDir>
 #include <QMainWindow>
 
 #include <functional>
@@ -24,6 +23,7 @@ class QMenu;
 namespace nookery {
 
 class ToolBar;
+struct ToolContext;
 
 class Clock;
 class Platform;
@@ -37,8 +37,7 @@ class reminder : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    reminder(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-             const QDir &startFolder, QWidget *parent = nullptr);
+    explicit reminder(const ToolContext &context, QWidget *parent = nullptr);
     ~reminder() override;
 
     // ToolWindow

@@ -2,6 +2,7 @@
 
 #include "common/failure.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/calendarpage.h"
@@ -27,8 +28,8 @@ constexpr int WidthTwips = 7050;
 constexpr int HeightTwips = 6210;
 } // namespace
 
-optionsform::optionsform(SettingsStore &store, Platform &platform, Suite &suite, QWidget *parent)
-    : QDialog(parent), m_store(store), m_platform(platform), m_suite(suite)
+optionsform::optionsform(const ToolContext &context, QWidget *parent)
+    : QDialog(parent), m_store(context.store), m_platform(context.platform), m_suite(context.suite)
 {
     setObjectName(QStringLiteral("optionsform"));
     setWindowTitle(QStringLiteral("Nookery Options"));

@@ -15,6 +15,7 @@ namespace nookery {
 class Platform;
 class SettingsStore;
 class Suite;
+struct ToolContext;
 
 namespace optionspages {
 class Page;
@@ -31,7 +32,7 @@ public:
     static constexpr int Pages = 6;
     static constexpr int HelpTopic = helpcontext::Options;
 
-    optionsform(SettingsStore &store, Platform &platform, Suite &suite, QWidget *parent = nullptr);
+    explicit optionsform(const ToolContext &context, QWidget *parent = nullptr);
     ~optionsform() override;
 
     void Form_Load();

@@ -23,6 +23,11 @@ using K = ToolRow::Kind;
 using N = Nookery;
 namespace help = helpcontext;
 
+template <typename Window> QWidget *makeWindow(const ToolContext &context)
+{
+    return new Window(context);
+}
+
 // Menu order; tool bar buttons are the rows with onToolBar, in the same order, so their
 // indexes (1 to 14) come out as the older versions numbered them.
 const ToolRow Rows[] = {
@@ -39,9 +44,7 @@ const ToolRow Rows[] = {
      .click = &N::submenuCountDown_Click,
      .group = &keys::CountDownMenu,
      .helpTopic = help::CountDown,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new CountDown(c.store, c.clock, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<CountDown>},
     {.tool = Tool::CountUp,
      .name = "countup",
      .menuName = "submenuCountUp",
@@ -55,7 +58,7 @@ const ToolRow Rows[] = {
      .click = &N::submenuCountUp_Click,
      .group = &keys::CountDownMenu,
      .helpTopic = help::CountUp,
-     .make = [](const ToolContext &c) -> QWidget * { return new CountUp(c.clock, c.suite); }},
+     .make = makeWindow<CountUp>},
     {.tool = Tool::CountDate,
      .name = "datecountdown",
      .menuName = "submenuCountDate",
@@ -69,9 +72,7 @@ const ToolRow Rows[] = {
      .click = &N::submenuCountDate_Click,
      .group = &keys::CountDownMenu,
      .helpTopic = help::CountDate,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new CountDate(c.store, c.clock, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<CountDate>},
     {.tool = Tool::CountFull,
      .name = "fullscreen",
      .menuName = "submenuCountFull",
@@ -85,9 +86,7 @@ const ToolRow Rows[] = {
      .click = &N::submenuCountFull_Click,
      .group = &keys::CountDownMenu,
      .helpTopic = help::CountFull,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new CountFull(c.store, c.clock, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<CountFull>},
     {.kind = K::Separator, .onToolBar = true, .group = &keys::CountDownMenu},
     {.tool = Tool::Calendar,
      .name = "calendar",
@@ -100,9 +99,7 @@ const ToolRow Rows[] = {
      .click = &N::menucalendar_Click,
      .group = &keys::CalendarMenu,
      .helpTopic = help::Calendar,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new calendar(c.store, c.clock, c.platform, c.suite);
-     }},
+     .make = makeWindow<calendar>},
     {.tool = Tool::Convert,
      .name = "convert",
      .menuName = "menuconvert",
@@ -115,7 +112,7 @@ const ToolRow Rows[] = {
      .click = &N::menuconvert_Click,
      .group = &keys::ConvertMenu,
      .helpTopic = help::Convert,
-     .make = [](const ToolContext &c) -> QWidget * { return new convert(c.suite); }},
+     .make = makeWindow<convert>},
     {.tool = Tool::Reminders,
      .name = "reminders",
      .menuName = "menureminders",
@@ -128,9 +125,7 @@ const ToolRow Rows[] = {
      .click = &N::menureminders_Click,
      .group = &keys::RemindersMenu,
      .helpTopic = help::Reminders,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new reminder(c.store, c.clock, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<reminder>},
     {.tool = Tool::StartupList,
      .name = "startup",
      .menuName = "menustartup",
@@ -143,9 +138,7 @@ const ToolRow Rows[] = {
      .click = &N::menustartup_Click,
      .group = &keys::StartupMenu,
      .helpTopic = help::StartupList,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new startup(c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<startup>},
     {.tool = Tool::StickyNotes,
      .name = "notes",
      .menuName = "menunote",
@@ -158,9 +151,7 @@ const ToolRow Rows[] = {
      .click = &N::menunote_Click,
      .group = &keys::NotesMenu,
      .helpTopic = help::StickyNotes,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new stickynotes(c.store, c.clock, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<stickynotes>},
     {.kind = K::Separator, .menuName = "sep1"},
     {.kind = K::OtherPrograms, .menuName = "menuother", .caption = u"Other Programs"},
     {.kind = K::Separator, .menuName = "sep3", .onToolBar = true},
@@ -175,9 +166,7 @@ const ToolRow Rows[] = {
      .icon = "configure",
      .click = &N::menuoptions_Click,
      .helpTopic = help::Options,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new optionsform(c.store, c.platform, c.suite);
-     }},
+     .make = makeWindow<optionsform>},
     {.menuName = "menucontents",
      .caption = u"Help",
      .shortcut = Qt::Key_F1,
@@ -194,7 +183,7 @@ const ToolRow Rows[] = {
      .icon = "help-about",
      .click = &N::menuabout_Click,
      .helpTopic = help::Contents,
-     .make = [](const ToolContext &c) -> QWidget * { return new aboutform(c.platform, c.suite); }},
+     .make = makeWindow<aboutform>},
     {.kind = K::Separator, .menuName = "sep4"},
     {.menuName = "menuexit",
      .caption = u"Exit",
@@ -209,9 +198,7 @@ const ToolRow Rows[] = {
      .tool = Tool::UpdateOlder,
      .name = "updateolder",
      .helpTopic = help::UpdateOlder,
-     .make = [](const ToolContext &c) -> QWidget * {
-         return new UpdateOlder(c.store, c.platform, c.suite, c.startFolder);
-     }},
+     .make = makeWindow<UpdateOlder>},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "common/helpcontext.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "windowkit/menus.h"
@@ -29,9 +30,9 @@ const QString DeleteTitle = QStringLiteral("Delete Old Dates");
 
 } // namespace
 
-startup::startup(Platform &platform, Suite &suite, const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_platform(platform), m_suite(suite),
-      m_log(startFolder.filePath(QStringLiteral("startup.dat")))
+startup::startup(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_platform(context.platform),
+      m_suite(context.suite), m_log(context.startFolder.filePath(QStringLiteral("startup.dat")))
 {
     setObjectName(QStringLiteral("startup"));
     setWindowTitle(QStringLiteral("Startup List"));

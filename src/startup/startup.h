@@ -4,7 +4,6 @@
 #include "startup/startuplog.h"
 #include "windowkit/helpmenu.h"
 
-#include <QDir>
 #include <QMainWindow>
 
 class QAction;
@@ -15,6 +14,7 @@ namespace nookery {
 class Platform;
 class Suite;
 class ToolBar;
+struct ToolContext;
 
 // "Startup List": when the suite was started, newest first. The log stays open while the
 // window is shown; deleting old dates keeps the newest start only.
@@ -23,7 +23,7 @@ class startup : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    startup(Platform &platform, Suite &suite, const QDir &startFolder, QWidget *parent = nullptr);
+    explicit startup(const ToolContext &context, QWidget *parent = nullptr);
     ~startup() override;
 
     void Form_Load();

@@ -23,6 +23,7 @@ namespace nookery {
 class Clock;
 class Platform;
 class SettingsStore;
+struct ToolContext;
 
 // "Date CountDown": ten messages, each counting down to a date and time kept in the
 // store, with an editor in the same window.
@@ -33,8 +34,7 @@ class CountDate : public QMainWindow, public ToolWindow, public StandardHelp
 public:
     static constexpr int Entries = 10;
 
-    CountDate(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-              const QDir &startFolder, QWidget *parent = nullptr);
+    explicit CountDate(const ToolContext &context, QWidget *parent = nullptr);
     ~CountDate() override;
 
     // Handlers, named after their control and event.

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/helpcontext.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "platform/textfit.h"
@@ -58,10 +59,10 @@ std::optional<int> storedValue(const QString &text, int maximum)
 
 } // namespace
 
-CountDown::CountDown(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                     const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
-      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
+CountDown::CountDown(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
+      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite),
+      m_startFolder(context.startFolder)
 {
     setObjectName(QStringLiteral("CountDown"));
     setWindowTitle(QStringLiteral("CountDown"));

@@ -21,6 +21,7 @@ namespace nookery {
 class Clock;
 class Platform;
 class SettingsStore;
+struct ToolContext;
 
 // "CountDown": two independent countdown timers side by side, each set with a minutes and
 // a seconds scroll bar, with a sound and a blinking message when it reaches zero.
@@ -29,8 +30,7 @@ class CountDown : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    CountDown(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-              const QDir &startFolder, QWidget *parent = nullptr);
+    explicit CountDown(const ToolContext &context, QWidget *parent = nullptr);
     ~CountDown() override;
 
     void optionsChanged() override;

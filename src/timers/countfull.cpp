@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/helpcontext.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
@@ -67,10 +68,10 @@ void setPointSize(QLabel *label, int points)
 
 } // namespace
 
-CountFull::CountFull(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-                     const QDir &startFolder, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_store(store), m_clock(clock),
-      m_platform(platform), m_suite(suite), m_startFolder(startFolder)
+CountFull::CountFull(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
+      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite),
+      m_startFolder(context.startFolder)
 {
     setObjectName(QStringLiteral("CountFull"));
     setWindowTitle(QStringLiteral("Full Screen CountDown"));

@@ -20,6 +20,7 @@ namespace nookery {
 class Clock;
 class Platform;
 class SettingsStore;
+struct ToolContext;
 
 // "Full Screen CountDown": one countdown across the whole screen in very large digits,
 // under a standing message, in a normal or a large size scheme.
@@ -28,8 +29,7 @@ class CountFull : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    CountFull(SettingsStore &store, Clock &clock, Platform &platform, Suite &suite,
-              const QDir &startFolder, QWidget *parent = nullptr);
+    explicit CountFull(const ToolContext &context, QWidget *parent = nullptr);
     ~CountFull() override;
 
     void optionsChanged() override;

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/helpcontext.h"
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/textfit.h"
 #include "timers/formatremaining.h"
@@ -36,8 +37,9 @@ QString numbered(const char *name, int n)
 
 } // namespace
 
-CountUp::CountUp(Clock &clock, Suite &suite, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(suite, HelpTopic), m_clock(clock), m_suite(suite)
+CountUp::CountUp(const ToolContext &context, QWidget *parent)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_clock(context.clock),
+      m_suite(context.suite)
 {
     setObjectName(QStringLiteral("CountUp"));
     setWindowTitle(QStringLiteral("CountUp"));

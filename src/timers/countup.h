@@ -16,6 +16,7 @@ class QTimer;
 namespace nookery {
 
 class Clock;
+struct ToolContext;
 
 // "CountUp": two stopwatches by the wall clock, each stopped and resumed at will and
 // cleared when stopped. Nothing is stored.
@@ -24,7 +25,7 @@ class CountUp : public QMainWindow, public ToolWindow, public StandardHelp
     Q_OBJECT
 
 public:
-    CountUp(Clock &clock, Suite &suite, QWidget *parent = nullptr);
+    explicit CountUp(const ToolContext &context, QWidget *parent = nullptr);
     ~CountUp() override;
 
     // Handlers, named after their control and event; stopwatch 2's take 4 for 3.

@@ -4,6 +4,7 @@
 #include "common/failure.h"
 #include "common/helpcontext.h"
 #include "common/suite.h"
+#include "common/toolcontext.h"
 #include "platform/platform.h"
 #include "settings/settingsstore.h"
 #include "upgrade/olderdata.h"
@@ -32,10 +33,9 @@ QLabel *label(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-UpdateOlder::UpdateOlder(SettingsStore &store, Platform &platform, Suite &suite,
-                         const QDir &startFolder, QWidget *parent)
-    : QDialog(parent), m_store(store), m_platform(platform), m_suite(suite),
-      m_startFolder(startFolder), m_ownNotes(std::make_unique<RtfNoteFiles>())
+UpdateOlder::UpdateOlder(const ToolContext &context, QWidget *parent)
+    : QDialog(parent), m_store(context.store), m_platform(context.platform), m_suite(context.suite),
+      m_startFolder(context.startFolder), m_ownNotes(std::make_unique<RtfNoteFiles>())
 {
     m_notes = m_ownNotes.get();
     setObjectName(QStringLiteral("UpdateOlder"));

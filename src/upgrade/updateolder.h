@@ -15,6 +15,7 @@ class NoteFiles;
 class Platform;
 class SettingsStore;
 class Suite;
+struct ToolContext;
 
 // "Update Nookery": converts the older version's reminders and notes once, when the user
 // says Yes.
@@ -22,8 +23,7 @@ class UpdateOlder : public QDialog, public ToolWindow
 {
     Q_OBJECT
 public:
-    UpdateOlder(SettingsStore &store, Platform &platform, Suite &suite, const QDir &startFolder,
-                QWidget *parent = nullptr);
+    explicit UpdateOlder(const ToolContext &context, QWidget *parent = nullptr);
     ~UpdateOlder() override;
 
     void butYes_Click();

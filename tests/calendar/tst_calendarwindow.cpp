@@ -1,5 +1,6 @@
 #include "calendar/calendar.h"
 #include "calendar/datestyles.h"
+#include "common/toolcontext.h"
 #include "shell/toolwindows.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
@@ -58,7 +59,8 @@ private slots:
 private:
     calendar &open()
     {
-        window = std::make_unique<calendar>(temp->store(), clock, platform, suite);
+        window = std::make_unique<calendar>(
+            ToolContext{temp->store(), clock, platform, suite, QDir(temp->folder())});
         window->show();
         return *window;
     }

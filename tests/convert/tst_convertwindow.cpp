@@ -1,5 +1,9 @@
+#include "common/toolcontext.h"
 #include "convert/convert.h"
+#include "support/fakeclock.h"
+#include "support/fakeplatform.h"
 #include "support/fakesuite.h"
+#include "support/tempstore.h"
 #include "support/windows.h"
 
 #include <QAction>
@@ -54,6 +58,9 @@ private:
     QString text(const QString &name) { return edit(name)->text(); }
     void trigger(const QString &action) { control<QAction>(action)->trigger(); }
 
+    test::TempStore temp;
+    test::FakeClock clock;
+    test::FakePlatform platform;
     test::FakeSuite suite;
     std::unique_ptr<convert> window;
 };
@@ -61,7 +68,8 @@ private:
 void TestConvertWindow::init()
 {
     suite.calls.clear();
-    window = std::make_unique<convert>(suite);
+    window = std::make_unique<convert>(
+        ToolContext{temp.store(), clock, platform, suite, QDir(temp.folder())});
 }
 
 void TestConvertWindow::cleanup()

@@ -4,6 +4,7 @@
 // is small, so most of the time goes to saving. NOOKERY_KILL_AT stops it at a step of a save
 // (see support/killstep.h).
 
+#include "common/toolcontext.h"
 #include "notes/rtfreader.h"
 #include "notes/stickynotes.h"
 #include "settings/settingsstore.h"
@@ -32,7 +33,7 @@ int main(int argc, char **argv)
     test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
-    stickynotes window(store, clock, platform, suite, folder);
+    stickynotes window(ToolContext{store, clock, platform, suite, folder});
     auto *editor = window.findChild<QTextEdit *>(QStringLiteral("RichTextBox1"));
     auto *save = window.findChild<QAction *>(QStringLiteral("menusavenow"));
     (void)readRtfFile(folder.filePath(QStringLiteral("a.rtf")), editor->document());

@@ -4,6 +4,7 @@
 // files and its place, tst_notesedit.cpp the commands on a note. They share a store, a notes
 // folder, fake desktop, clock and suite, and small ways to read and write note files.
 
+#include "common/toolcontext.h"
 #include "notes/rtfreader.h"
 #include "notes/rtfwriter.h"
 #include "notes/stickynotes.h"
@@ -52,8 +53,8 @@ struct NoteWindowFixture
 
     void open()
     {
-        window =
-            std::make_unique<stickynotes>(store(), clock, *platform, suite, QDir(notes->path()));
+        window = std::make_unique<stickynotes>(
+            ToolContext{store(), clock, *platform, suite, QDir(notes->path())});
     }
 
     template <typename T> T *control(const QString &name) const

@@ -1,4 +1,5 @@
 #include "common/failure.h"
+#include "common/toolcontext.h"
 #include "recordbytes.h"
 #include "reminders/reminder.h"
 #include "support/fakeclock.h"
@@ -63,10 +64,10 @@ private slots:
     void noPrinter();
 
 private:
+    ToolContext context() { return {temp->store(), clock, platform, suite, QDir(temp->folder())}; }
     reminder &open()
     {
-        window =
-            std::make_unique<reminder>(temp->store(), clock, platform, suite, QDir(temp->folder()));
+        window = std::make_unique<reminder>(context());
         window->show();
         return *window;
     }
@@ -508,8 +509,7 @@ void tst_ReminderWindow::readOnly()
     put(bytes);
     std::unique_ptr<reminder> first;
     if (secondCopy) {
-        first =
-            std::make_unique<reminder>(temp->store(), clock, platform, suite, QDir(temp->folder()));
+        first = std::make_unique<reminder>(context());
     }
     open();
     QCOMPARE(messages().size(), 1);

@@ -1,7 +1,9 @@
+#include "common/toolcontext.h"
 #include "platform/loginstart.h"
 #include "settings/blockedfolder.h"
 #include "settings/nookerypage.h"
 #include "settings/optionsform.h"
+#include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"
 #include "support/tempstore.h"
@@ -76,6 +78,7 @@ void fillStore(SettingsStore &s)
 struct Fixture
 {
     test::TempStore temp;
+    test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
     std::unique_ptr<optionsform> dialog;
@@ -83,7 +86,8 @@ struct Fixture
     SettingsStore &store() { return temp.store(); }
     optionsform &open()
     {
-        dialog = std::make_unique<optionsform>(store(), platform, suite);
+        dialog = std::make_unique<optionsform>(
+            ToolContext{store(), clock, platform, suite, QDir(temp.folder())});
         return *dialog;
     }
     // Shown and active, for focus and keys.

@@ -1,6 +1,7 @@
 // The start-up log: its records and lines, what each start of the suite logs and opens, and
 // the startup list window that shows and prunes it.
 #include "common/failure.h"
+#include "common/toolcontext.h"
 #include "shell/nookery.h"
 #include "shell/toolwindows.h"
 #include "startup/startup.h"
@@ -130,7 +131,8 @@ struct Fixture
 
     startup &open()
     {
-        window = std::make_unique<startup>(platform, suite, QDir(start.path()));
+        window = std::make_unique<startup>(
+            ToolContext{store(), clock, platform, suite, QDir(start.path())});
         window->show();
         return *window;
     }

@@ -1,3 +1,4 @@
+#include "common/toolcontext.h"
 #include "common/twips.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -81,13 +82,8 @@ private:
     template <typename W> W &open()
     {
         window.reset();
-        auto w = [this] {
-            if constexpr (std::is_same_v<W, CountUp>)
-                return std::make_unique<W>(clock, suite);
-            else
-                return std::make_unique<W>(temp->store(), clock, platform, suite,
-                                           QDir(folder.path()));
-        }();
+        auto w = std::make_unique<W>(
+            ToolContext{temp->store(), clock, platform, suite, QDir(folder.path())});
         W &opened = *w;
         window = std::move(w);
         return opened;
@@ -453,7 +449,7 @@ void TestTimerWindows::countDownFailedSaveIsReported()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     SettingsStore blocked(temp->path());
-    CountDown w(blocked, clock, platform, suite, QDir(folder.path()));
+    CountDown w(ToolContext{blocked, clock, platform, suite, QDir(folder.path())});
     w.findChild<QScrollBar *>(u"HScroll1a"_qs)->setValue(3);
     w.findChild<QAction *>(u"menusave1"_qs)->trigger();
     QCOMPARE(platform.messageBoxes.shown.size(), 1);

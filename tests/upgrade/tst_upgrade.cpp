@@ -1,6 +1,7 @@
 // The older data's upgrade: the conversion class byte for byte, its dialog, the about box that
 // leads to it, and a helper process killed after every file step.
 #include "common/failure.h"
+#include "common/toolcontext.h"
 #include "notes/rtfreader.h"
 #include "platform/aboutform.h"
 #include "settings/settingsstore.h"
@@ -141,6 +142,7 @@ public:
 struct Dialog
 {
     test::TempStore temp;
+    test::FakeClock clock;
     test::FakePlatform platform;
     test::FakeSuite suite;
     QTemporaryDir start;
@@ -151,7 +153,8 @@ struct Dialog
     SettingsStore &store() { return temp.store(); }
     void open()
     {
-        dialog = std::make_unique<UpdateOlder>(store(), platform, suite, QDir(start.path()));
+        dialog = std::make_unique<UpdateOlder>(
+            ToolContext{store(), clock, platform, suite, QDir(start.path())});
         dialog->show();
     }
     template <typename T> T *child(const char *name)
@@ -494,7 +497,7 @@ void tst_Upgrade::aboutBoxLeadsToTheUpdate()
 
     // Requests that fail show their handlers' numbers.
     FailingSuite failing;
-    aboutform box(platform, failing);
+    aboutform box(ToolContext{temp.store(), clock, platform, failing, QDir(temp.folder())});
     box.Image1_Click();
     box.butAboutHelpR_Click();
     QCOMPARE(platform.messageBoxes.texts(),
