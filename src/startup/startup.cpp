@@ -1,10 +1,12 @@
 #include "startup/startup.h"
 
+#include "common/datepattern.h"
 #include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
+#include "settings/settingsstore.h"
 #include "windowkit/menus.h"
 #include "windowkit/toolbar.h"
 
@@ -32,7 +34,10 @@ const QString DeleteTitle = QStringLiteral("Delete Old Dates");
 
 startup::startup(const ToolContext &context, QWidget *parent)
     : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_platform(context.platform),
-      m_suite(context.suite), m_log(context.startFolder.filePath(QStringLiteral("startup.dat")))
+      m_suite(context.suite),
+      // Read in the order the starts were written in, whatever the locale's short date says.
+      m_log(context.startFolder.filePath(QStringLiteral("startup.dat")),
+            DatePatterns::fromSetting(context.store.get(keys::CalendarFormat)).dayFirst())
 {
     setObjectName(QStringLiteral("startup"));
     setWindowTitle(QStringLiteral("Startup List"));

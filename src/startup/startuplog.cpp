@@ -23,7 +23,6 @@ struct StartupLocale
         pm = locale.pmText().trimmed();
     }
 
-    bool dayFirst = localeDayFirst();
     std::array<QString, 7> weekdays;
     QString am;
     QString pm;
@@ -92,17 +91,19 @@ std::optional<bool> afternoon(QStringView suffix, const StartupLocale &facts)
     return std::nullopt;
 }
 
-QDate readDate(QStringView text, const StartupLocale &facts)
+QDate readDate(QStringView text, bool dayFirst)
 {
     const Numbers n = leadingNumbers(text, 3, true);
     if (n.count != 3 || !n.rest.trimmed().isEmpty() || n.digits[2] > 4)
         return {};
-    const int day = n.value[facts.dayFirst ? 0 : 1];
-    const int month = n.value[facts.dayFirst ? 1 : 0];
     int year = n.value[2];
     if (n.digits[2] <= 2)
         year += 2000;
-    return QDate(year, month, day);
+    const QDate date(year, n.value[dayFirst ? 1 : 0], n.value[dayFirst ? 0 : 1]);
+    if (date.isValid())
+        return date;
+    // Written before "Calendar Format" last changed: 25/12 under mm/dd can only be day first.
+    return QDate(year, n.value[dayFirst ? 0 : 1], n.value[dayFirst ? 1 : 0]);
 }
 
 std::optional<QTime> readTime(QStringView text, const StartupLocale &facts)
@@ -131,9 +132,10 @@ void appendTwoDigits(QString &out, int n)
     out += QChar(u'0' + n % 10);
 }
 
-QString line(const StartupRecord &record, qint64 number, bool shortDate, const StartupLocale &facts)
+QString line(const StartupRecord &record, qint64 number, bool dayFirst, bool shortDate,
+             const StartupLocale &facts)
 {
-    const QDate date = readDate(record.StartDate, facts);
+    const QDate date = readDate(record.StartDate, dayFirst);
     QString out;
     out.reserve(48);
     out += u' ';
@@ -206,9 +208,9 @@ QByteArray StartupRecord::toBytes() const
     return toFixedField(StartDate, DateLength) + toFixedField(StartTime, TimeLength);
 }
 
-QDate readStartDate(const QString &text)
+QDate readStartDate(const QString &text, bool dayFirst)
 {
-    return readDate(text, StartupLocale());
+    return readDate(text, dayFirst);
 }
 
 std::optional<QTime> readStartTime(const QString &text)
@@ -216,9 +218,9 @@ std::optional<QTime> readStartTime(const QString &text)
     return readTime(text, StartupLocale());
 }
 
-QString startupLine(const StartupRecord &record, qint64 number, bool shortDate)
+QString startupLine(const StartupRecord &record, qint64 number, bool dayFirst, bool shortDate)
 {
-    return line(record, number, shortDate, StartupLocale());
+    return line(record, number, dayFirst, shortDate, StartupLocale());
 }
 
 void appendStartup(const QString &path, const StartupRecord &record)
@@ -229,7 +231,9 @@ void appendStartup(const QString &path, const StartupRecord &record)
     file.close();
 }
 
-StartupLog::StartupLog(QString path) : m_path(std::move(path)) {}
+StartupLog::StartupLog(QString path, bool dayFirst) : m_path(std::move(path)), m_dayFirst(dayFirst)
+{
+}
 
 void StartupLog::open()
 {
@@ -238,8 +242,8 @@ void StartupLog::open()
 
 StartupLines::StartupLines() = default;
 
-StartupLines::StartupLines(QByteArray bytes, bool shortDate)
-    : m_bytes(std::move(bytes)), m_shortDate(shortDate),
+StartupLines::StartupLines(QByteArray bytes, bool dayFirst, bool shortDate)
+    : m_bytes(std::move(bytes)), m_dayFirst(dayFirst), m_shortDate(shortDate),
       m_locale(std::make_shared<const StartupLocale>())
 {
     m_bytes.truncate(m_bytes.size() - m_bytes.size() % StartupRecord::Length);
@@ -250,12 +254,12 @@ QString StartupLines::at(qsizetype row) const
     const qsizetype k = size() - row;
     const QByteArray one = QByteArray::fromRawData(
         m_bytes.constData() + (k - 1) * StartupRecord::Length, StartupRecord::Length);
-    return line(StartupRecord::fromBytes(one), k, m_shortDate, *m_locale);
+    return line(StartupRecord::fromBytes(one), k, m_dayFirst, m_shortDate, *m_locale);
 }
 
 StartupLines StartupLog::snapshot(bool shortDate) const
 {
-    return StartupLines(m_file.readRecords(0, count()), shortDate);
+    return StartupLines(m_file.readRecords(0, count()), m_dayFirst, shortDate);
 }
 
 QStringList StartupLog::lines(bool shortDate) const

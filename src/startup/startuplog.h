@@ -39,16 +39,17 @@ QString startDateText(const QDate &date, const QString &calendarFormat);
 // text would not survive the code page (the list could not read it back).
 QString startTimeText(const QTime &time);
 
-// A stored date read back in the locale's order: day first when its short date format puts
-// the day before the month. An invalid date when the text is not one.
-QDate readStartDate(const QString &text);
+// A stored date read back day first or month first, as "Calendar Format" writes it (the
+// other way round when that makes no date). An invalid date when the text is not one.
+QDate readStartDate(const QString &text, bool dayFirst);
 // A stored time read back: "H:mm:ss" or "h:mm:ss AM" (any case, or the locale's AM/PM, also
 // cut short), seconds optional.
 std::optional<QTime> readStartTime(const QString &text);
 
-// One line of the start-up list: " 12/08/2026    09:00 am    Tuesday\t1". With
-// `shortDate` the date shows as "mm/dd/yy" instead of as stored.
-QString startupLine(const StartupRecord &record, qint64 number, bool shortDate = false);
+// One line of the start-up list: " 12/08/2026    09:00 am    Tuesday\t1", the date read as
+// readStartDate reads it. With `shortDate` the date shows as "mm/dd/yy" instead of as stored.
+QString startupLine(const StartupRecord &record, qint64 number, bool dayFirst,
+                    bool shortDate = false);
 
 // Appends one record to the log at `path` (created when missing) in one write at the end of
 // its whole records: no read, no sync; a torn tail left by an earlier start is overwritten.
@@ -63,12 +64,13 @@ class StartupLines
 {
 public:
     StartupLines();
-    StartupLines(QByteArray bytes, bool shortDate);
+    StartupLines(QByteArray bytes, bool dayFirst, bool shortDate);
     qsizetype size() const { return m_bytes.size() / StartupRecord::Length; }
     QString at(qsizetype row) const;
 
 private:
     QByteArray m_bytes; // whole records only
+    bool m_dayFirst = false;
     bool m_shortDate = false;
     std::shared_ptr<const StartupLocale> m_locale;
 };
@@ -94,7 +96,8 @@ class StartupLog
 public:
     static constexpr QLatin1StringView TemporaryName{"startup.tmp"};
 
-    explicit StartupLog(QString path);
+    // `dayFirst`: the order the dates are read in (the order "Calendar Format" writes).
+    StartupLog(QString path, bool dayFirst);
 
     // Opens the log, creating it when missing. Throws IoError.
     void open();
@@ -127,6 +130,7 @@ private:
     }
 
     QString m_path;
+    bool m_dayFirst;
     RecordFile m_file{StartupRecord::Length};
 };
 

@@ -144,7 +144,7 @@ void tst_DurableWrites::startupLogPruneReplacesWhole()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"startup.dat"_qs);
     writeFile(path, "12/01/2026 9:00:00 AM 12/02/2026 9:00:00 AM ");
-    StartupLog log(path);
+    StartupLog log(path, false);
     log.open();
     log.pruneToNewest();
     QCOMPARE(check(u"startup.dat"_qs), (Counts{0, 1}));

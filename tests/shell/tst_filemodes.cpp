@@ -98,7 +98,7 @@ void tst_FileModes::userOnly_data()
         return nullptr;
     });
     row("startup.tmp", [](const QDir &d) {
-        StartupLog log(d.filePath(QStringLiteral("startup.dat")));
+        StartupLog log(d.filePath(QStringLiteral("startup.dat")), false);
         log.open();
         log.pruneToNewest();
         return nullptr;

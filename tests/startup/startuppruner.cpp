@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     const char *stopAt = argc > 2 ? argv[2] : nullptr;
-    nookery::StartupLog log(QString::fromLocal8Bit(argv[1]));
+    nookery::StartupLog log(QString::fromLocal8Bit(argv[1]), false);
     log.open();
     nookery::test::killAtStepFromEnvironment();
     log.stepHook = [stopAt](const char *step) {

@@ -220,7 +220,8 @@ void tst_Startup::recordOfAStart()
     const StartupRecord r = StartupRecord::at(QDateTime(QDate(2026, 12, 8), time), format);
     QCOMPARE(r.toBytes(), bytes);
     QCOMPARE(StartupRecord::fromBytes(bytes), StartupRecord::fromBytes(r.toBytes()));
-    // Whatever the locale wrote, the list reads its time back.
+    // Whatever the locale wrote, the list reads its date and time back.
+    QCOMPARE(readStartDate(r.StartDate, format == u"dd/mm"), QDate(2026, 12, 8));
     QCOMPARE(readStartTime(r.StartTime), std::optional<QTime>(time));
 }
 
@@ -255,44 +256,56 @@ void tst_Startup::lines_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("dayFirst");
     QTest::addColumn<bool>("shortDate");
     QTest::addColumn<QString>("line");
-    QTest::newRow("en_US") << "en_US" << record("12/08/2026", "9:00:00 AM") << false
-                           << " 12/08/2026    09:00 am    Tuesday\t7";
-    QTest::newRow("afternoon") << "en_US" << record("12/07/2026", "5:31:51 PM") << false
-                               << " 12/07/2026    05:31 pm    Monday\t7";
-    QTest::newRow("24-hour") << "en_US" << record("12/07/2026", "17:31:51") << false
-                             << " 12/07/2026    05:31 pm    Monday\t7";
-    QTest::newRow("after midnight") << "en_US" << record("12/07/2026", "12:05:00 am") << false
-                                    << " 12/07/2026    12:05 am    Monday\t7";
-    QTest::newRow("no seconds") << "en_US" << record("12/07/2026", "7:05 p") << false
-                                << " 12/07/2026    07:05 pm    Monday\t7";
-    QTest::newRow("de_DE reads day first") << "de_DE" << record("08.12.2026", "09:00:00") << false
-                                           << " 08.12.2026    09:00 am    Dienstag\t7";
-    QTest::newRow("short date after pruning") << "en_US" << record("12/08/2026", "9:00:00 AM")
-                                              << true << " 12/08/26    09:00 am    Tuesday\t7";
-    QTest::newRow("short date, de_DE") << "de_DE" << record("08.12.2026", "09:00:00") << true
-                                       << " 12.08.26    09:00 am    Dienstag\t7";
-    QTest::newRow("blanks, as C wrote them") << "en_US" << record("12 08 2026", "9:00:00 AM")
-                                             << false << " 12 08 2026    09:00 am    Tuesday\t7";
-    QTest::newRow("C.UTF-8 reads month first") << "C.UTF-8" << record("12 08 2026", "09:00:00")
-                                               << false << " 12 08 2026    09:00 am    Tuesday\t7";
-    QTest::newRow("unreadable date") << "en_US" << record("13/45/2026", "9:00:00 AM") << true
-                                     << " 13/45/2026    09:00 am    \t7";
-    QTest::newRow("unreadable time")
-        << "en_US" << record("12/08/2026", " noon") << false << " 12/08/2026    noon    Tuesday\t7";
-    QTest::newRow("hour past 12 with PM") << "en_US" << record("12/08/2026", "13:00:00 PM") << false
-                                          << " 12/08/2026    13:00:00 PM    Tuesday\t7";
+    const auto row = [](const char *name, const char *locale, const QByteArray &stored,
+                        bool dayFirst, bool shortDate, const char *line) {
+        QTest::newRow(name) << QString::fromLatin1(locale) << stored << dayFirst << shortDate
+                            << QString::fromUtf8(line);
+    };
+    row("en_US", "en_US", record("12/08/2026", "9:00:00 AM"), false, false,
+        " 12/08/2026    09:00 am    Tuesday\t7");
+    row("afternoon", "en_US", record("12/07/2026", "5:31:51 PM"), false, false,
+        " 12/07/2026    05:31 pm    Monday\t7");
+    row("24-hour", "en_US", record("12/07/2026", "17:31:51"), false, false,
+        " 12/07/2026    05:31 pm    Monday\t7");
+    row("after midnight", "en_US", record("12/07/2026", "12:05:00 am"), false, false,
+        " 12/07/2026    12:05 am    Monday\t7");
+    row("no seconds", "en_US", record("12/07/2026", "7:05 p"), false, false,
+        " 12/07/2026    07:05 pm    Monday\t7");
+    row("de_DE, dd/mm", "de_DE", record("08.12.2026", "09:00:00"), true, false,
+        " 08.12.2026    09:00 am    Dienstag\t7");
+    // The locale's day-first order does not decide: the log was written month first.
+    row("de_DE, mm/dd", "de_DE", record("12.09.2026", "09:00:00"), false, false,
+        " 12.09.2026    09:00 am    Mittwoch\t7");
+    row("en_GB, mm/dd", "en_GB", record("12/09/2026", "09:00:00"), false, false,
+        " 12/09/2026    09:00 am    Wednesday\t7");
+    row("written before the format changed", "en_US", record("25/12/2026", "09:00:00"), false,
+        false, " 25/12/2026    09:00 am    Friday\t7");
+    row("short date after pruning", "en_US", record("12/08/2026", "9:00:00 AM"), false, true,
+        " 12/08/26    09:00 am    Tuesday\t7");
+    row("short date, de_DE", "de_DE", record("08.12.2026", "09:00:00"), true, true,
+        " 12.08.26    09:00 am    Dienstag\t7");
+    row("blanks, as C wrote them", "C.UTF-8", record("12 08 2026", "09:00:00"), false, false,
+        " 12 08 2026    09:00 am    Tuesday\t7");
+    row("unreadable date", "en_US", record("13/45/2026", "9:00:00 AM"), false, true,
+        " 13/45/2026    09:00 am    \t7");
+    row("unreadable time", "en_US", record("12/08/2026", " noon"), false, false,
+        " 12/08/2026    noon    Tuesday\t7");
+    row("hour past 12 with PM", "en_US", record("12/08/2026", "13:00:00 PM"), false, false,
+        " 12/08/2026    13:00:00 PM    Tuesday\t7");
 }
 
 void tst_Startup::lines()
 {
     QFETCH(QString, locale);
     QFETCH(QByteArray, stored);
+    QFETCH(bool, dayFirst);
     QFETCH(bool, shortDate);
     QFETCH(QString, line);
     LocaleScope scope(locale);
-    QCOMPARE(startupLine(StartupRecord::fromBytes(stored), 7, shortDate), line);
+    QCOMPARE(startupLine(StartupRecord::fromBytes(stored), 7, dayFirst, shortDate), line);
 }
 
 void tst_Startup::hostileLogsListWholeRecords_data()
@@ -314,7 +327,7 @@ void tst_Startup::hostileLogsListWholeRecords()
     Fixture f;
     f.writeLog(bytes);
     {
-        StartupLog log(f.logPath());
+        StartupLog log(f.logPath(), false);
         log.open();
         const QStringList lines = log.lines();
         QCOMPARE(lines.size(), count);
@@ -334,6 +347,10 @@ void tst_Startup::everyStartIsLogged()
     f.startAt(QDateTime(QDate(2026, 12, 8), QTime(17, 31, 51)));
     QCOMPARE(f.log(), record("12/08/2026", "9:00:00 AM") + record("08/12/2026", "5:31:51 PM"));
     QVERIFY(f.platform.messageBoxes.shown.isEmpty());
+    // The list reads the dates in the format's order, not the locale's (here month first).
+    f.open();
+    QCOMPARE(f.listed().first(), u" 08/12/2026    05:31 pm    Tuesday\t2"_qs);
+    f.window.reset();
 }
 
 void tst_Startup::remindersOnceADay_data()
