@@ -132,7 +132,7 @@ const ToolRow Rows[] = {
          return new reminder(c.store, c.clock, c.platform, c.suite, c.startFolder);
      }},
     {.tool = Tool::StartupList,
-     .name = "startup",
+     .name = "startuplist",
      .menuName = "menustartup",
      .caption = u"Startup List",
      .shortcut = Qt::Key_F8,
@@ -178,7 +178,8 @@ const ToolRow Rows[] = {
      .make = [](const ToolContext &c) -> QWidget * {
          return new optionsform(c.store, c.platform, c.suite);
      }},
-    {.menuName = "menucontents",
+    {.name = "help",
+     .menuName = "menucontents",
      .caption = u"Help",
      .shortcut = Qt::Key_F1,
      .onToolBar = true,
@@ -188,7 +189,6 @@ const ToolRow Rows[] = {
      .click = &N::menucontents_Click,
      .helpTopic = help::Contents},
     {.tool = Tool::About,
-     .name = "about",
      .menuName = "menuabout",
      .caption = u"About",
      .icon = "help-about",
@@ -207,7 +207,6 @@ const ToolRow Rows[] = {
      .helpTopic = help::Contents},
     {.kind = K::WindowOnly,
      .tool = Tool::UpdateOlder,
-     .name = "updateolder",
      .helpTopic = help::UpdateOlder,
      .make = [](const ToolContext &c) -> QWidget * {
          return new UpdateOlder(c.store, c.platform, c.suite, c.startFolder);
