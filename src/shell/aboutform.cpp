@@ -4,10 +4,10 @@
 #include "common/suite.h"
 #include "common/version.h"
 #include "platform/platform.h"
-#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "shell/toolicons.h"
 #include "windowkit/placement.h"
+#include "windowkit/textfit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

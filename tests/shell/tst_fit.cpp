@@ -2,7 +2,6 @@
 // and readable with the fonts at hand: the test runs at scale 1 and 2 and in three locales
 // (see CMakeLists.txt), each time with the desktop's palette and with a dark one.
 
-#include "platform/textfit.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -13,6 +12,7 @@
 #include "support/tempstore.h"
 #include "support/windows.h"
 #include "timers/datemoment.h"
+#include "windowkit/textfit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
