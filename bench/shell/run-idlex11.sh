@@ -12,35 +12,11 @@ seconds=${2:-30}
 source "$(dirname "${BASH_SOURCE[0]}")/../../tests/e2e/common.sh"
 needs Xvfb xdotool
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  exec 2>/dev/null
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (idle): $*"
-  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log" | tail -n 20
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+e2e_begin idle
+private_home
 start_xvfb
-printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' \
-  >"$work/config/Quillane Software/Nookery.ini"
-(cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
-suite=$!
-pids+=($suite)
-
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
+strip_settings
+start_suite
 wait_for 150 has_window Nookery || fail "the strip window was never mapped"
 strip=$(window_named Nookery)
 focus_strip() { xdotool windowfocus --sync "$strip" >/dev/null 2>&1; }

@@ -16,9 +16,9 @@
 #include "notes/statustriggers.h"
 #include "notes/stickynotesfind.h"
 #include "platform/platform.h"
-#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
+#include "windowkit/textfit.h"
 #include "windowkit/toolbar.h"
 
 #include <QAction>

@@ -5,10 +5,10 @@
 #include "common/toolcontext.h"
 #include "common/version.h"
 #include "platform/platform.h"
-#include "platform/textfit.h"
 #include "platform/trap.h"
 #include "windowkit/placement.h"
 #include "windowkit/suiteicon.h"
+#include "windowkit/textfit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

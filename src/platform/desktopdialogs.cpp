@@ -1,7 +1,7 @@
 #include "platform/desktopdialogs.h"
 
 #include "platform/helpviewer.h"
-#include "platform/textfit.h"
+#include "windowkit/textfit.h"
 
 #include <QApplication>
 #include <QColorDialog>

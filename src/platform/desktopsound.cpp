@@ -1,5 +1,7 @@
 #include "platform/desktopsound.h"
 
+#include "platform/modulefile.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -30,16 +32,7 @@ DesktopSound::~DesktopSound()
 
 QString DesktopSound::moduleFile()
 {
-    // Beside the binary as installed, and as built (bin/ and lib/nookery/ in the build tree).
-    const QString dir = QCoreApplication::applicationDirPath() + u'/';
-    const QString name = QStringLiteral("/libnookery_audio.so");
-    const QString candidates[] = {dir + QStringLiteral(NOOKERY_AUDIO_DIR) + name,
-                                  dir + QStringLiteral("../lib/nookery") + name};
-    for (const QString &candidate : candidates) {
-        if (QFileInfo::exists(candidate))
-            return QFileInfo(candidate).canonicalFilePath();
-    }
-    return QString();
+    return findModule(u"nookery_audio");
 }
 
 QString DesktopSound::defaultFile()

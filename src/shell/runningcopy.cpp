@@ -1,9 +1,9 @@
 #include "shell/runningcopy.h"
 
-#include <QCoreApplication>
+#include "platform/modulefile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLibrary>
 
 #include <cerrno>
@@ -30,20 +30,6 @@ int remainingMs(Clock::time_point deadline)
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return int(std::max<qint64>(0, left.count()));
-}
-
-QString moduleFile()
-{
-    // Beside the binary as installed, and as built (bin/ and lib/nookery/ in the build tree).
-    const QString dir = QCoreApplication::applicationDirPath() + u'/';
-    const QString name = QStringLiteral("/libnookery_handover.so");
-    const QString candidates[] = {dir + QStringLiteral(NOOKERY_MODULE_DIR) + name,
-                                  dir + QStringLiteral("../lib/nookery") + name};
-    for (const QString &candidate : candidates) {
-        if (QFileInfo::exists(candidate))
-            return QFileInfo(candidate).canonicalFilePath();
-    }
-    return QString();
 }
 
 // A descriptor closed on every way out.
@@ -172,7 +158,7 @@ void RunningCopy::listen(HandOverServer::Handler handler)
 {
     if (m_lock < 0 || m_server)
         return;
-    const QString file = moduleFile();
+    const QString file = findModule(u"nookery_handover");
     m_module = std::make_unique<QLibrary>(file);
     using Listen = HandOverServer *(*)(const QString &, HandOverServer::Handler, QString *);
     auto start = file.isEmpty()

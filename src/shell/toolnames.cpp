@@ -1,42 +1,27 @@
 #include "shell/toolnames.h"
 
 #include "common/suite.h"
+#include "shell/toolrows.h"
 
 namespace nookery {
-
-namespace {
-
-constexpr ToolName Names[] = {
-    {u"notes", Tool::StickyNotes},
-    {u"reminders", Tool::Reminders},
-    {u"countdown", Tool::CountDown},
-    {u"countup", Tool::CountUp},
-    {u"datecountdown", Tool::CountDate},
-    {u"fullscreen", Tool::CountFull},
-    {u"calendar", Tool::Calendar},
-    {u"convert", Tool::Convert},
-    {u"startuplist", Tool::StartupList},
-    {u"options", Tool::Options},
-    {u"help", std::nullopt},
-};
-
-} // namespace
 
 QStringList toolNames()
 {
     QStringList out;
-    for (const ToolName &n : Names)
-        out << QString::fromUtf16(n.name);
+    for (const ToolRow &row : toolRows()) {
+        if (row.name)
+            out << QString::fromLatin1(row.name);
+    }
     return out;
 }
 
 bool openByName(Suite &suite, QStringView name)
 {
-    for (const ToolName &n : Names) {
-        if (name != QStringView(n.name))
+    for (const ToolRow &row : toolRows()) {
+        if (!row.name || name != QLatin1String(row.name))
             continue;
-        if (n.tool)
-            suite.show(*n.tool);
+        if (row.tool)
+            suite.show(*row.tool);
         else
             suite.showHelpContents();
         return true;

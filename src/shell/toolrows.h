@@ -25,7 +25,8 @@ struct ToolRow
     enum class Kind { Entry, Separator, OtherPrograms, WindowOnly };
     Kind kind = Kind::Entry;
     std::optional<Tool> tool = {};
-    const char *name = nullptr;     // the tool's name on the command line ("countdown")
+    // What `nookery --open` calls it ("countdown"); the Help entry's opens the help contents.
+    const char *name = nullptr;
     const char *menuName = nullptr; // objectName of the menu entry or separator
     const char16_t *caption = nullptr;
     int shortcut = 0;         // a Qt::Key, or 0

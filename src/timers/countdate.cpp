@@ -5,13 +5,13 @@
 #include "common/toolcontext.h"
 #include "common/twips.h"
 #include "platform/platform.h"
-#include "platform/textfit.h"
 #include "settings/settingsstore.h"
 #include "timers/datemoment.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
 #include "windowkit/menus.h"
 #include "windowkit/placement.h"
+#include "windowkit/textfit.h"
 
 #include <QAction>
 #include <QCalendarWidget>

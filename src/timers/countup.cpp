@@ -4,11 +4,11 @@
 #include "common/helpcontext.h"
 #include "common/toolcontext.h"
 #include "common/twips.h"
-#include "platform/textfit.h"
 #include "timers/formatremaining.h"
 #include "timers/timerwidgets.h"
 #include "windowkit/menus.h"
 #include "windowkit/placement.h"
+#include "windowkit/textfit.h"
 
 #include <QAction>
 #include <QCloseEvent>

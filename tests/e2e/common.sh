@@ -90,3 +90,75 @@ start_xvfb() {
   wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
 }
+
+# e2e_begin NAME [LOG...]: a private folder in `work`, removed on exit together with every
+# process whose pid the check adds to `pids`. `fail` names the check NAME and shows the suite's
+# log and the last lines of each $work/LOG.log.
+e2e_begin() {
+  check=$1
+  shift
+  logs=("$@")
+  work=$(mktemp -d)
+  pids=()
+  trap e2e_cleanup EXIT
+}
+
+# Waiting for each killed process keeps bash from reporting it as killed.
+e2e_cleanup() {
+  local p
+  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
+  rm -rf "$work"
+}
+
+# fail MESSAGE: ends the check with exit code 1, showing the logs that may explain why.
+fail() {
+  echo "FAIL ($check): $*"
+  [ -s "$work/nookery.log" ] && grep -v 'QString::arg' "$work/nookery.log" | sed 's/^/  nookery: /'
+  local log
+  for log in "${logs[@]}"; do
+    [ -s "$work/$log.log" ] && grep -v 'Gtk-CRITICAL\|^$' "$work/$log.log" | tail -n 5 | sed "s/^/  $log: /"
+  done
+  exit 1
+}
+
+# private_home [--keep-bus]: a fresh home, settings, start and runtime folder below $work, in
+# en_US at UTC on X, with no session manager and (unless --keep-bus) no session bus. The
+# suite's settings file is `settings`.
+private_home() {
+  mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
+  chmod 700 "$work/runtime"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+  export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
+  export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
+  unset SESSION_MANAGER
+  [ "${1:-}" = --keep-bus ] || unset DBUS_SESSION_BUS_ADDRESS
+  settings="$work/config/Quillane Software/Nookery.ini"
+}
+
+# strip_settings [LINE...]: settings in which the suite runs in its strip window, not the
+# tray, followed by these lines.
+strip_settings() {
+  printf '%s\n' '[Other%20Programs]' 'Run%20From%20Tray=unchecked' "$@" >"$settings"
+}
+
+# start_openbox: a window manager on $DISPLAY, logged to $work/openbox.log; it announces itself
+# on the root window once it manages the screen.
+start_openbox() {
+  openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for 100 wm_running || fail "openbox did not start"
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# start_suite ARG...: the suite, started in $work/start, its output added to
+# $work/nookery.log; its pid is `suite`.
+start_suite() {
+  (cd "$work/start" && exec "$nookery" "$@") >>"$work/nookery.log" 2>&1 &
+  suite=$!
+  pids+=($suite)
+}
+
+# window_named TITLE: the first mapped window whose whole title matches TITLE (a regular
+# expression).
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_named "$1")" ]; }

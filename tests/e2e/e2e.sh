@@ -39,30 +39,9 @@ if [ "$case_name" = sni ] && [ -z "${NOOKERY_E2E_BUS:-}" ]; then
   NOOKERY_E2E_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($case_name): $*"
-  [ -f "$work/nookery.log" ] && grep -v 'QString::arg' "$work/nookery.log" | sed 's/^/  nookery: /'
-  for log in xvfb trayer host watcher; do
-    [ -s "$work/$log.log" ] && grep -v 'Gtk-CRITICAL\|^$' "$work/$log.log" | tail -n 5 | sed "s/^/  $log: /"
-  done
-  exit 1
-}
-
-
-mkdir -p "$work/config" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-unset SESSION_MANAGER
-[ "$case_name" = sni ] || unset DBUS_SESSION_BUS_ADDRESS
-
+e2e_begin "$case_name" xvfb trayer host watcher
+# The StatusNotifierItem check keeps the private bus it runs on.
+if [ "$case_name" = sni ]; then private_home --keep-bus; else private_home; fi
 start_xvfb
 
 start_trayer() {
@@ -85,19 +64,15 @@ if [ "$case_name" = sni ]; then
   wait_for 150 host_registered || fail "no StatusNotifierItem host registered"
 fi
 
-settings="$work/config/Quillane Software/Nookery.ini"
-mkdir -p "$(dirname "$settings")"
 case $case_name in
 strip | tray | latetray) ;;
 # Calendar hidden: the host's menu must leave it out too.
 sni) printf '[Calendar]\nMenu=checked\n' >"$settings" ;;
 # The rest work in the strip window.
-*) printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' >"$settings" ;;
+*) strip_settings ;;
 esac
 
-(cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
-suite=$!
-pids+=($suite)
+start_suite
 
 # Top-level windows of the suite that are mapped: children of the root window only.
 top_level_strips() {
@@ -128,7 +103,7 @@ opens_menu() {
 center() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x+int(w/2), y+int(h/2)}'
 }
-converts() { xdotool search --onlyvisible --name '^Conversion Tables$' >/dev/null; }
+converts() { has_window 'Conversion Tables'; }
 # The icon's window inside trayer's panel.
 tray_icon() {
   local panel
@@ -257,15 +232,14 @@ help)
   wait_for 150 has_strip || fail "the strip window was never mapped"
   w=$(top_level_strips | head -n1)
   focus "$w" || fail "the strip window never took the focus"
-  mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
   # The menu opened from the keyboard highlights its first entry, "CountDown Timers": F1
   # shows that entry's topic, not the one of the menu's own F1 entry, "Help".
   opens_menu_by_key --window "$w" alt+f || fail "Alt+F did not open the menu for F1"
   xdotool key F1
-  wait_for 100 mapped '^Nookery Help - Using CountDown$' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
+  wait_for 100 has_window 'Nookery Help - Using CountDown' || fail "F1 in the menu did not show the entry's topic: $(xdotool search --onlyvisible --name 'Nookery Help' getwindowname %@ 2>&1)"
   focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F1
-  wait_for 100 mapped '^Nookery Help - Nookery contents$' || fail "F1 did not show the contents"
+  wait_for 100 has_window 'Nookery Help - Nookery contents' || fail "F1 did not show the contents"
   # The viewer takes the focus once it is drawn; out of the way, it cannot take the keys.
   xdotool search --onlyvisible --name '^Nookery Help' windowunmap --sync %@
   focus "$w" || fail "the strip window never took the focus"
@@ -273,11 +247,11 @@ help)
   # "About" has neither accelerator nor key: Up from the first entry wraps to the last,
   # "Exit", and once more reaches it.
   xdotool key --delay 100 Up Up Return
-  wait_for 100 mapped '^About Nookery$' || fail "About did not map the about box"
-  about=$(xdotool search --onlyvisible --name '^About Nookery$' | head -n1)
+  wait_for 100 has_window 'About Nookery' || fail "About did not map the about box"
+  about=$(window_named 'About Nookery')
   read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x+30, y+30}')
   xdotool mousemove "$x" "$y" click 1
-  wait_for 100 mapped '^Update Nookery$' || fail "the about box's icon did not map the upgrade dialog"
+  wait_for 100 has_window 'Update Nookery' || fail "the about box's icon did not map the upgrade dialog"
   kill -TERM "$suite"
   ends_cleanly
   ;;
@@ -293,17 +267,15 @@ options)
   fewer() { local n; n=$(ink); [ "$n" -gt 0 ] && [ "$n" -lt "$before" ]; }
   focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F11
-  options_window() { xdotool search --onlyvisible --name '^Nookery Options$' 2>/dev/null | head -n1; }
-  has_options() { [ -n "$(options_window)" ]; }
-  wait_for 100 has_options || fail "F11 did not map the options dialog"
-  o=$(options_window)
+  wait_for 100 has_window 'Nookery Options' || fail "F11 did not map the options dialog"
+  o=$(window_named 'Nookery Options')
   focus "$o" || fail "the options dialog never took the focus"
   xdotool key --window "$o" ctrl+Tab alt+r alt+s
   calendar_hidden() {
     awk '/^\[/{s=$0} s=="[Calendar]" && $0=="Menu=checked"{f=1} END{exit !f}' "$settings"
   }
   wait_for 100 calendar_hidden || fail "the settings file lacks Calendar Menu=checked: $(cat "$settings")"
-  no_options() { ! has_options; }
+  no_options() { ! has_window 'Nookery Options'; }
   wait_for 50 no_options || fail "the options dialog stayed open after saving"
   wait_for 50 fewer || fail "the strip still shows the Calendar button ($before, then $(ink))"
   [ $((before - $(ink))) -lt $((before / 4)) ] || fail "the strip lost more than one button"
@@ -315,17 +287,13 @@ notes | notesfont)
   w=$(top_level_strips | head -n1)
   focus "$w" || fail "the strip window never took the focus"
   xdotool key --window "$w" F9
-  notes_window() { xdotool search --onlyvisible --name '^Sticky Notes - 1$' 2>/dev/null | head -n1; }
-  has_notes() { [ -n "$(notes_window)" ]; }
-  wait_for 100 has_notes || fail "F9 did not map the sticky notes window"
-  n=$(notes_window)
+  wait_for 100 has_window 'Sticky Notes - 1' || fail "F9 did not map the sticky notes window"
+  n=$(window_named 'Sticky Notes - 1')
   focus "$n" || fail "the notes window never took the focus"
   xdotool type --delay 20 "typed by xdotool"
   if [ "$case_name" = notesfont ]; then
     xdotool key ctrl+t
-    font_dialog() { xdotool search --onlyvisible --name '^Select Font$' 2>/dev/null | head -n1; }
-    has_font_dialog() { [ -n "$(font_dialog)" ]; }
-    wait_for 100 has_font_dialog || fail "Ctrl+T did not open the font dialog"
+    wait_for 100 has_window 'Select Font' || fail "Ctrl+T did not open the font dialog"
   fi
   kill -TERM "$suite"
   ends_cleanly

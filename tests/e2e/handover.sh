@@ -10,37 +10,12 @@ nookery=$(realpath "$1")
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb xdotool
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (handover): $*"
-  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-
+e2e_begin handover
+private_home
 start_xvfb
-printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n' \
-  >"$work/config/Quillane Software/Nookery.ini"
+strip_settings
 log="$work/start/startup.dat"
 
-mapped() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
-start_suite() {
-  (cd "$work/start" && exec "$nookery" "$@") >>"$work/nookery.log" 2>&1 &
-  suite=$!
-  pids+=($suite)
-}
 # hand_over ARGS...: a later start, which must end with 0 and leave the suite running.
 hand_over() {
   local started=$(date +%s%N)
@@ -52,33 +27,33 @@ hand_over() {
 }
 
 start_suite
-wait_for 150 mapped '^Nookery$' || fail "the strip was never mapped"
+wait_for 150 has_window Nookery || fail "the strip was never mapped"
 hand_over
 echo "second start handed over and ended in $handover_ms ms"
 [ "$(stat -c %s "$log")" -eq 22 ] || fail "startup.dat is $(stat -c %s "$log") bytes after two starts"
 
 while read -r tool title; do
   hand_over --open "$tool"
-  wait_for 150 mapped "$title" || fail "--open $tool did not map '$title'"
+  wait_for 150 has_window "$title" || fail "--open $tool did not map '$title'"
 done <<'TOOLS'
-notes ^Sticky Notes
-reminders ^Reminders
-countdown ^CountDown$
-countup ^CountUp$
-datecountdown ^Date CountDown$
-fullscreen ^Full Screen CountDown$
-calendar ^Calendar$
-convert ^Conversion Tables$
-startuplist ^Startup List$
-options ^Nookery Options$
-help ^Nookery Help
+notes Sticky Notes.*
+reminders Reminders.*
+countdown CountDown
+countup CountUp
+datecountdown Date CountDown
+fullscreen Full Screen CountDown
+calendar Calendar
+convert Conversion Tables
+startuplist Startup List
+options Nookery Options
+help Nookery Help.*
 TOOLS
 
 kill -KILL "$suite"
 wait "$suite" 2>/dev/null
 [ -S "$work/runtime/nookery.socket" ] || fail "the killed copy left no socket to take over"
 start_suite --open convert
-wait_for 150 mapped '^Conversion Tables$' || fail "a start with --open convert did not open it"
+wait_for 150 has_window 'Conversion Tables' || fail "a start with --open convert did not open it"
 hand_over
 [ "$(stat -c %s "$log")" -eq 44 ] || fail "startup.dat is $(stat -c %s "$log") bytes after the new start"
 kill -TERM "$suite"

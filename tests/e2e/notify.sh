@@ -13,34 +13,11 @@ notifier=$(realpath "$2")
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb openbox xprop xdotool dbus-daemon dbus-send
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (notify): $*"
-  for log in nookery notified; do
-    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log"
-  done
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
-unset SESSION_MANAGER
-
+e2e_begin notify notified
+private_home
 start_xvfb
 # A window manager, so the window really starts minimised.
-openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 100 wm_running || fail "openbox did not start"
+start_openbox
 dbus-daemon --session --nofork --print-address=4 4>"$work/bus" &
 pids+=($!)
 wait_for 100 test -s "$work/bus" || fail "the session bus did not start"
@@ -55,36 +32,25 @@ service_up() {
 }
 wait_for 100 service_up || fail "the stand-in service never took its name"
 
-settings="$work/config/Quillane Software/Nookery.ini"
-write_settings() {
-  printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[Reminders]\nStartup=checked\nMinimize=%s\n' \
-    "$1" >"$settings"
-}
+write_settings() { strip_settings '[Reminders]' 'Startup=checked' "Minimize=$1"; }
 write_settings checked
 printf '%-55s   XO%-10s' 'Call Tom & Jerry' "$(date +%m/%d/%Y)" >"$work/start/reminder.dat"
 
-run_suite() {
-  (cd "$work/start" && exec "$nookery") >>"$work/nookery.log" 2>&1 &
-  suite=$!
-  pids+=($suite)
-}
-reminders_shown() { [ -n "$(xdotool search --onlyvisible --name '^Reminders$' 2>/dev/null)" ]; }
-
-run_suite
+start_suite
 wait_for 150 test -s "$work/notified.log" || fail "no notification arrived"
 line=$(head -n1 "$work/notified.log")
 expected="Nookery|0|nookery|1 reminder due|$(date +%m/%d/%y)  Call Tom &amp; Jerry|default,Show|nookery"
 [ "$line" = "$expected" ] || fail "the service got '$line', not '$expected'"
 # Minimised at start; the notification's click is what shows it.
-wait_for 150 reminders_shown || fail "the notification's default action did not show the reminders window"
+wait_for 150 has_window Reminders || fail "the notification's default action did not show the reminders window"
 kill -TERM "$suite"
 wait "$suite" || fail "the suite ended with $?"
 
 kill -KILL "$service"
 wait_for 100 eval '! service_up' || fail "the stand-in service did not go"
 write_settings unchecked
-run_suite
-wait_for 300 reminders_shown || fail "without a notification service the reminders window did not open"
+start_suite
+wait_for 300 has_window Reminders || fail "without a notification service the reminders window did not open"
 kill -TERM "$suite"
 wait "$suite" || fail "the suite ended with $?"
 [ "$(wc -l <"$work/notified.log")" -eq 1 ] || fail "a notification went nowhere"

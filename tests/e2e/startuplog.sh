@@ -9,30 +9,10 @@ nookery=$(realpath "$1")
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb xdotool xwininfo
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (startuplog): $*"
-  [ -f "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-
+e2e_begin startuplog
+private_home
 start_xvfb
-
-printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[Conversion%%20Tables]\nStartup=checked\n' \
-  >"$work/config/Quillane Software/Nookery.ini"
+strip_settings '[Conversion%20Tables]' 'Startup=checked'
 log="$work/start/startup.dat"
 printf '%-10s%-12s' 01/02/2020 '8:00:00 AM' 01/03/2020 '17:30:00' 01/04/2020 '9:15:00 PM' >"$log"
 cp "$log" "$work/before"
@@ -40,11 +20,8 @@ cp "$log" "$work/before"
 # start_once EXPECTED_BYTES: one start of the suite, ended by SIGTERM once the conversion
 # window is mapped.
 start_once() {
-  (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
-  local suite=$!
-  pids+=($suite)
-  converted() { [ -n "$(xdotool search --onlyvisible --name '^Conversion Tables$' 2>/dev/null)" ]; }
-  wait_for 150 converted || fail "the conversion window was never mapped"
+  start_suite
+  wait_for 150 has_window 'Conversion Tables' || fail "the conversion window was never mapped"
   kill -TERM "$suite"
   wait "$suite" || fail "the suite ended with $?"
   [ "$(stat -c %s "$log")" -eq "$1" ] || fail "startup.dat is $(stat -c %s "$log") bytes, not $1"

@@ -13,47 +13,13 @@ nookery=$(realpath "$1")
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs Xvfb openbox xdotool xwininfo xprop
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (timers): $*"
-  [ -f "$work/nookery.log" ] && grep -v 'QString::arg' "$work/nookery.log" | sed 's/^/  nookery: /'
-  for log in xvfb openbox; do
-    [ -s "$work/$log.log" ] && tail -n 5 "$work/$log.log" | sed "s/^/  $log: /"
-  done
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en_US TZ=UTC
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-
+e2e_begin timers xvfb openbox
+private_home
 start_xvfb
+start_openbox
+strip_settings '[CountDown]' 'CountDown%201%20Minutes=0' 'CountDown%201%20Seconds=5'
+start_suite
 
-# openbox announces itself on the root window once it manages the screen.
-openbox --sm-disable --config-file /dev/null >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 100 wm_running || fail "openbox did not start"
-
-printf '[Other%%20Programs]\nRun%%20From%%20Tray=unchecked\n\n[CountDown]\nCountDown%%201%%20Minutes=0\nCountDown%%201%%20Seconds=5\n' \
-  >"$work/config/Quillane Software/Nookery.ini"
-
-(cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
-suite=$!
-pids+=($suite)
-
-# The first mapped window with exactly this title.
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
 viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
 
 wait_for 150 has_window Nookery || fail "the strip window was never mapped"

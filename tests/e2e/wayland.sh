@@ -20,26 +20,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 needs weston weston-debug
 [ "$case_name" = keys ] && needs Xvfb xdotool
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null && wait "$p" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL (wayland $case_name): $*"
-  [ -s "$work/nookery.log" ] && sed 's/^/  nookery: /' "$work/nookery.log"
-  [ -s "$work/weston.log" ] && grep -i 'error\|fail' "$work/weston.log" | tail -n 5 | sed 's/^/  weston: /'
-  exit 1
-}
-
-mkdir -p "$work/config/Quillane Software" "$work/start" "$work/runtime" "$work/home"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export XDG_DATA_HOME="$work/home/.local/share" NO_AT_BRIDGE=1
-unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY
-settings="$work/config/Quillane Software/Nookery.ini"
+e2e_begin "wayland $case_name" weston
+private_home
+unset DISPLAY WAYLAND_DISPLAY
 
 backend=headless-backend.so
 if [ "$case_name" = keys ]; then
@@ -54,14 +37,13 @@ wait_for 150 test -S "$work/runtime/nookery-wl" || fail "weston did not start"
 export WAYLAND_DISPLAY=nookery-wl QT_QPA_PLATFORM=wayland
 
 scene() { weston-debug scene-graph 2>/dev/null; }
-# has_window TITLE: a top-level window of the suite with this title (a regular expression).
+# has_window TITLE: a top-level window of the suite with this title (a regular expression), in
+# weston's scene graph rather than on an X server.
 has_window() { scene | grep -q "top-level window '$1' of nookery"; }
 
-suite=
-start_suite() {
-  (cd "$work/start" && exec "$nookery") >"$work/nookery.log" 2>&1 &
-  suite=$!
-  pids+=($suite)
+# start_strip: the suite, started and showing its strip window.
+start_strip() {
+  start_suite
   wait_for 150 has_window Nookery || fail "the strip window was never mapped"
 }
 # ends_cleanly: the suite is gone with exit code 0 (within five seconds) and said nothing.
@@ -79,10 +61,9 @@ ends_cleanly() {
 
 case $case_name in
 headless)
-  printf '%s\n' '[Other%20Programs]' 'Run%20From%20Tray=unchecked' '[CountDown]' 'Startup=checked' \
-    '[Conversion%20Tables]' 'Startup=checked' '[Reminders]' 'Startup=checked' \
-    '[Sticky%20Note]' 'Startup=checked' >"$settings"
-  start_suite
+  strip_settings '[CountDown]' 'Startup=checked' '[Conversion%20Tables]' 'Startup=checked' \
+    '[Reminders]' 'Startup=checked' '[Sticky%20Note]' 'Startup=checked'
+  start_strip
   for title in CountDown 'Conversion Tables' 'Reminders.*' 'Sticky Notes - 1'; do
     wait_for 100 has_window "$title" || fail "no window '$title' at start: $(scene | grep top-level)"
   done
@@ -110,14 +91,14 @@ TOOLS
   ends_cleanly
   ;;
 keys)
-  printf '%s\n' '[Other%20Programs]' 'Run%20From%20Tray=unchecked' >"$settings"
+  strip_settings
   weston_window() { xdotool search --classname '^weston' | head -n1 | grep .; }
   wait_for 100 weston_window || fail "weston's window is not on the X server"
   xdotool windowfocus --sync "$(weston_window)" || fail "weston's window cannot take the focus"
   # Calendar has no key of its own, and its menu does not open with Alt+F in weston's X11
   # backend typed with xdotool, so it is left out.
   while IFS='|' read -r keys title; do
-    start_suite
+    start_strip
     # The strip takes the keyboard a moment after weston shows it: a key before that is lost,
     # so press again until the window is there.
     for attempt in 1 2 3 4 5; do
@@ -146,7 +127,7 @@ F9|Sticky Notes - 1
 F11|Nookery Options
 KEYS
   grep -q 'typed in weston' "$work/start/Sticky1.rtf" || fail "the typed note was not saved"
-  start_suite
+  start_strip
   xdotool key F12
   ends_cleanly
   ;;

@@ -3,6 +3,7 @@
 #include "shell/toolwindows.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
+#include "support/fakesuite.h"
 #include "support/tempstore.h"
 #include "support/windows.h"
 #include "windowkit/icons.h"
@@ -80,7 +81,7 @@ private slots:
         QTest::newRow("Nookery") << -1;
         for (const ToolRow &row : toolRows()) {
             if (row.tool && row.make)
-                QTest::newRow(row.name) << int(*row.tool);
+                QTest::newRow(qPrintable(test::FakeSuite::toolName(*row.tool))) << int(*row.tool);
         }
     }
     void everyControlHasAName()

@@ -2,7 +2,6 @@
 // and readable with the fonts at hand: the test runs at scale 1 and 2 and in three locales
 // (see CMakeLists.txt), each time with the desktop's palette and with a dark one.
 
-#include "platform/textfit.h"
 #include "settings/keys.h"
 #include "settings/settingsstore.h"
 #include "shell/nookery.h"
@@ -13,13 +12,13 @@
 #include "support/tempstore.h"
 #include "support/windows.h"
 #include "timers/datemoment.h"
+#include "windowkit/textfit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -205,8 +204,6 @@ private slots:
     void initTestCase() { fillStore(m_temp.store(), test::FakeClock().now().date()); }
     void captionsShowWhole_data();
     void captionsShowWhole();
-    void messageBoxKeepsItsTitle();
-    void handPlacedWindowGrowsWithItsTexts();
     void cleanup();
 
 private:
@@ -265,40 +262,6 @@ void tst_Fit::captionsShowWhole()
     for (const QString &f : found)
         qWarning("%s", qPrintable(f));
     QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + u" cut or unreadable"));
-}
-
-// The suite's message boxes say little under a long title ("Nookery 7.0").
-void tst_Fit::messageBoxKeepsItsTitle()
-{
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Nookery 7.0"),
-                    QStringLiteral("Saved."), QMessageBox::Ok);
-    textfit::reserveTitle(&box);
-    box.show();
-    QVERIFY(box.width() >= textfit::titleWidth(&box));
-    box.close();
-}
-
-// A text that grows while the window is open moves its row along and widens the window,
-// while the row below keeps its place.
-void tst_Fit::handPlacedWindowGrowsWithItsTexts()
-{
-    QWidget window;
-    auto *text = new QLabel(QStringLiteral("0 days"), &window);
-    text->setGeometry(10, 10, 60, 20);
-    auto *beside = new QLabel(QStringLiteral("x"), &window);
-    beside->setGeometry(80, 10, 20, 20);
-    auto *below = new QLabel(QStringLiteral("y"), &window);
-    below->setGeometry(80, 40, 20, 20);
-    window.setFixedSize(110, 70);
-    textfit::fitWindow(&window);
-    window.show();
-    QCOMPARE(window.size(), QSize(110, 70));
-    text->setText(QStringLiteral("3,100 days, 14 hours, 59 mins, 59 secs."));
-    QTRY_VERIFY(textfit::shortfall(text).isNull());
-    const int grew = text->width() - 60;
-    QCOMPARE(beside->x(), 80 + grew);
-    QCOMPARE(below->x(), 80);
-    QCOMPARE(window.width(), 110 + grew);
 }
 
 QTEST_MAIN(tst_Fit)

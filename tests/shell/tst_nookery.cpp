@@ -1,5 +1,6 @@
 #include "common/failure.h"
 #include "shell/nookery.h"
+#include "shell/toolnames.h"
 #include "support/fakeclock.h"
 #include "support/fakeplatform.h"
 #include "support/fakesuite.h"
@@ -7,6 +8,7 @@
 #include "support/windows.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -83,6 +85,7 @@ private slots:
     void failedStartStepsMakeTheNextStartShowTheWindow_data();
     void failedStartStepsMakeTheNextStartShowTheWindow();
     void helpOpensTheContentsTopic();
+    void openNamesAreTheReadmesAndOpenTheirTools();
     void cleanup() { NOOKERY_VERIFY_NO_LEFTOVER_WINDOWS(); }
 };
 
@@ -589,6 +592,28 @@ void tst_Nookery::helpOpensTheContentsTopic()
     f.load();
     f.action("menucontents")->trigger();
     QCOMPARE(f.platform.dialog.calls, QStringList{QStringLiteral("help Nookery.hlp 1 200")});
+}
+
+// `nookery --open NAME` takes the names the README promises, each opening its own tool.
+void tst_Nookery::openNamesAreTheReadmesAndOpenTheirTools()
+{
+    QFile readme(QStringLiteral(README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll()).simplified();
+    const qsizetype from = text.indexOf(u"TOOL is one of ") + 15;
+    QVERIFY(from >= 15);
+    const QStringList listed =
+        text.mid(from, text.indexOf(u'.', from) - from).split(QStringLiteral(", "));
+    QCOMPARE(toolNames(), listed);
+
+    test::FakeSuite suite;
+    for (const QString &name : listed)
+        QVERIFY2(openByName(suite, name), qPrintable(name));
+    QVERIFY(!openByName(suite, u"about"));
+    QCOMPARE(suite.calls.join(u'|'),
+             QStringLiteral("show CountDown|show CountUp|show CountDate|show CountFull|"
+                            "show Calendar|show Convert|show Reminders|show StartupList|"
+                            "show StickyNotes|show Options|help contents"));
 }
 
 QTEST_MAIN(tst_Nookery)

@@ -4,13 +4,16 @@
 #include "windowkit/icons.h"
 #include "windowkit/menus.h"
 #include "windowkit/placement.h"
+#include "windowkit/textfit.h"
 #include "windowkit/toolbar.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
@@ -170,6 +173,40 @@ private slots:
         QCOMPARE(w.frameGeometry().topLeft(), area.topLeft());
         kit::placeWithin(&w, area.topLeft() + QPoint(10, 20));
         QCOMPARE(w.frameGeometry().topLeft(), area.topLeft() + QPoint(10, 20));
+    }
+
+    // The suite's message boxes say little under a long title ("Nookery 7.0").
+    void messageBoxKeepsItsTitle()
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Nookery 7.0"),
+                        QStringLiteral("Saved."), QMessageBox::Ok);
+        textfit::reserveTitle(&box);
+        box.show();
+        QVERIFY(box.width() >= textfit::titleWidth(&box));
+        box.close();
+    }
+
+    // A text that grows while the window is open moves its row along and widens the window,
+    // while the row below keeps its place.
+    void handPlacedWindowGrowsWithItsTexts()
+    {
+        QWidget window;
+        auto *text = new QLabel(QStringLiteral("0 days"), &window);
+        text->setGeometry(10, 10, 60, 20);
+        auto *beside = new QLabel(QStringLiteral("x"), &window);
+        beside->setGeometry(80, 10, 20, 20);
+        auto *below = new QLabel(QStringLiteral("y"), &window);
+        below->setGeometry(80, 40, 20, 20);
+        window.setFixedSize(110, 70);
+        textfit::fitWindow(&window);
+        window.show();
+        QCOMPARE(window.size(), QSize(110, 70));
+        text->setText(QStringLiteral("3,100 days, 14 hours, 59 mins, 59 secs."));
+        QTRY_VERIFY(textfit::shortfall(text).isNull());
+        const int grew = text->width() - 60;
+        QCOMPARE(beside->x(), 80 + grew);
+        QCOMPARE(below->x(), 80);
+        QCOMPARE(window.width(), 110 + grew);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/textfit.h"
+#include "windowkit/textfit.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
