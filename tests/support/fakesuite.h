@@ -22,12 +22,36 @@ public:
     void optionsSaved() override { calls << QStringLiteral("options saved"); }
     bool isOpen(Tool tool) const override { return open.contains(tool); }
 
+    // A switch, so a new tool without a name here fails the build (-Wswitch).
     static QString toolName(Tool tool)
     {
-        static const char *const names[] = {"CountDown",   "CountUp", "CountDate", "CountFull",
-                                            "Calendar",    "Convert", "Reminders", "StartupList",
-                                            "StickyNotes", "Options", "About",     "UpdateOlder"};
-        return QLatin1String(names[static_cast<int>(tool)]);
+        switch (tool) {
+        case Tool::CountDown:
+            return QStringLiteral("CountDown");
+        case Tool::CountUp:
+            return QStringLiteral("CountUp");
+        case Tool::CountDate:
+            return QStringLiteral("CountDate");
+        case Tool::CountFull:
+            return QStringLiteral("CountFull");
+        case Tool::Calendar:
+            return QStringLiteral("Calendar");
+        case Tool::Convert:
+            return QStringLiteral("Convert");
+        case Tool::Reminders:
+            return QStringLiteral("Reminders");
+        case Tool::StartupList:
+            return QStringLiteral("StartupList");
+        case Tool::StickyNotes:
+            return QStringLiteral("StickyNotes");
+        case Tool::Options:
+            return QStringLiteral("Options");
+        case Tool::About:
+            return QStringLiteral("About");
+        case Tool::UpdateOlder:
+            return QStringLiteral("UpdateOlder");
+        }
+        return QStringLiteral("Tool %1").arg(static_cast<int>(tool));
     }
 };
 
