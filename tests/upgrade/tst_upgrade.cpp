@@ -202,8 +202,8 @@ void tst_Upgrade::dates_data()
     QTest::addColumn<QByteArray>("current");
     QTest::addColumn<bool>("writeDayFirst");
     const auto row = [](const char *name, const char *locale, const QByteArray &older,
-                        const QByteArray &current) {
-        QTest::newRow(name) << QString::fromLatin1(locale) << older << current << false;
+                        const QByteArray &current, bool writeDayFirst = false) {
+        QTest::newRow(name) << QString::fromLatin1(locale) << older << current << writeDayFirst;
     };
     row("two-digit year", "en_US", "12/25/99", "12/25/1999");
     row("single digits", "en_US", "1/5/2000", "01/05/2000");
@@ -220,10 +220,8 @@ void tst_Upgrade::dates_data()
     row("three-digit year", "en_US", "1/5/199 ", "1/5/199   ");
     row("blanks, as under C", "en_US", "12 25 99", "12/25/1999");
     row("C reads month first, writes slashes", "C.UTF-8", "01 02 03", "01/02/2003");
-    QTest::newRow("written day first")
-        << QStringLiteral("en_US") << QByteArray("07/04/99") << QByteArray("04/07/1999") << true;
-    QTest::newRow("written day first, de_DE")
-        << QStringLiteral("de_DE") << QByteArray("04.07.99") << QByteArray("04.07.1999") << true;
+    row("written day first", "en_US", "07/04/99", "04/07/1999", true);
+    row("written day first, de_DE", "de_DE", "04.07.99", "04.07.1999", true);
 }
 
 void tst_Upgrade::dates()
