@@ -1,5 +1,7 @@
 #include "windowkit/textfit.h"
 
+#include "windowkit/menus.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QEvent>
@@ -14,7 +16,9 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace nookery::textfit {
 
@@ -41,7 +45,7 @@ QSize labelShortfall(const QLabel *l)
     if (l->wordWrap())
         return more(QSize(0, l->heightForWidth(l->width())), l->size());
     const QFontMetrics fm = l->fontMetrics();
-    const QString shown = QString(l->text()).remove(u'&');
+    const QString shown = kit::spokenText(l->text());
     const bool oneLine = !l->text().contains(u'\n');
     const int width = fm.size(Qt::TextShowMnemonic, l->text()).width();
     int height = 0;
@@ -199,13 +203,26 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // A text that changes asks its parent to lay out again.
-        if (event->type() == QEvent::LayoutRequest && !m_pending) {
-            m_pending = true;
-            QTimer::singleShot(0, this, [this] {
-                m_pending = false;
-                fit();
-            });
+        // A text that changes asks its parent to lay out again. A running timer does so every
+        // second: only the panels that asked are measured, and the window fitted again only
+        // when one of their controls now falls short.
+        if (event->type() == QEvent::LayoutRequest) {
+            if (m_asked.isEmpty())
+                QTimer::singleShot(0, this, [this] {
+                    const QList<QPointer<QWidget>> asked = std::exchange(m_asked, {});
+                    const auto short_ = [](const QPointer<QWidget> &panel) {
+                        if (!panel)
+                            return false;
+                        const QList<QWidget *> children = placedChildren(panel);
+                        return std::any_of(children.cbegin(), children.cend(), [](QWidget *w) {
+                            return !qobject_cast<QTabBar *>(w) && !shortfall(w).isNull();
+                        });
+                    };
+                    if (std::any_of(asked.cbegin(), asked.cend(), short_))
+                        fit();
+                });
+            if (auto *panel = qobject_cast<QWidget *>(watched); !m_asked.contains(panel))
+                m_asked << panel;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -260,7 +277,7 @@ private:
 
     QWidget *m_window;
     QList<QPointer<QWidget>> m_panels;
-    bool m_pending = false;
+    QList<QPointer<QWidget>> m_asked; // panels that asked since the last fitting
 };
 
 } // namespace
