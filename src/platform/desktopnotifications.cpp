@@ -46,8 +46,10 @@ void DesktopNotifications::notify(const QString &tag, const QString &summary, co
         send(std::move(pending));
         return;
     case State::Unasked:
-        m_waiting << std::move(pending);
         ask();
+        // Without a notification service nothing is ever sent: nothing waits for it.
+        if (m_state == State::Asking)
+            m_waiting << std::move(pending);
         return;
     case State::Asking:
         m_waiting << std::move(pending);
