@@ -25,8 +25,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace nookery {
 
 namespace {

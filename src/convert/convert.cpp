@@ -80,16 +80,10 @@ convert::convert(const ToolContext &context, QWidget *parent)
 
 void convert::buildMenus()
 {
-    const auto action = [](QMenu *menu, const QString &name, const QString &text) {
-        return kit::addEntry(menu, name, text);
-    };
-
     QMenu *menuFile = kit::addMenu(menuBar(), "menuFile", QStringLiteral("&File"));
-    menuoptions = action(menuFile, QStringLiteral("menuoptions"), QStringLiteral("&Options"));
-    menuoptions->setShortcut(QKeySequence(Qt::Key_F11));
-    menuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    menuClose = action(menuFile, QStringLiteral("menuClose"), QStringLiteral("&Close"));
-    menuClose->setShortcut(QKeySequence(Qt::Key_F12));
+    menuoptions = kit::addEntry(menuFile, "menuoptions", QStringLiteral("&Options"), Qt::Key_F11);
+    kit::addSeparator(menuFile, "sep1");
+    menuClose = kit::addEntry(menuFile, "menuClose", QStringLiteral("&Close"), Qt::Key_F12);
 
     QMenu *menuUnits = kit::addMenu(menuBar(), "menuUnits", QStringLiteral("&Units"));
     const std::array<std::pair<const char16_t *, const char16_t *>, 12> units = {{
@@ -107,7 +101,8 @@ void convert::buildMenus()
         {u"menuWeight", u"&Weight"},
     }};
     for (const auto &[name, text] : units)
-        m_unitActions.append(action(menuUnits, QString::fromUtf16(name), QString::fromUtf16(text)));
+        m_unitActions.append(
+            kit::addEntry(menuUnits, QString::fromUtf16(name), QString::fromUtf16(text)));
 
     addHelpMenu(this, {u"&Help Topics", u"&Using Conversion Tables", Qt::Key_F1, "sep2"});
 }

@@ -12,9 +12,10 @@
 
 namespace nookery {
 
+// Watching starts when the first reader connects to changed().
 bool DesktopKeyStates::reportsChanges() const
 {
-    return const_cast<DesktopKeyStates *>(this)->watch();
+    return m_xkbEventBase >= 0;
 }
 
 void DesktopKeyStates::connectNotify(const QMetaMethod &signal)

@@ -30,8 +30,6 @@ public:
     void set(bool on);
     void restore(const std::optional<QByteArray> &entry);
 
-    const QString &entryFile() const { return m_entryFile; }
-
 private:
     void write(const QByteArray &bytes);
 

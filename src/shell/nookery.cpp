@@ -5,6 +5,7 @@
 #include "common/helpcontext.h"
 #include "common/suite.h"
 #include "common/twips.h"
+#include "platform/notifications.h"
 #include "platform/platform.h"
 #include "platform/trap.h"
 #include "settings/settingsstore.h"
@@ -12,7 +13,6 @@
 #include "startup/startuplog.h"
 #include "windowkit/icons.h"
 #include "windowkit/menus.h"
-#include "windowkit/placement.h"
 #include "windowkit/suiteicon.h"
 #include "windowkit/toolbar.h"
 
@@ -128,10 +128,10 @@ void Nookery::buildMenuAndToolBar()
             buttonRows << &row;
     }
     m_toolbar = new ToolBar(this, "Toolbar1", std::move(buttons));
-    m_buttons = m_toolbar->items();
-    for (int i = 0; i < m_buttons.size(); ++i) {
+    const QList<QAction *> &items = m_toolbar->items();
+    for (int i = 0; i < items.size(); ++i) {
         if (buttonRows.at(i)->group)
-            m_grouped.append({buttonRows.at(i)->group, m_buttons.at(i)});
+            m_grouped.append({buttonRows.at(i)->group, items.at(i)});
     }
     // The groups' own menu entries (the whole "CountDown Timers" sub-menu for the timers).
     for (const VisibilityGroup &group : VisibilityGroups) {
@@ -140,12 +140,15 @@ void Nookery::buildMenuAndToolBar()
     }
 }
 
+QAction *Nookery::toolbarButton(int index) const
+{
+    return m_toolbar ? m_toolbar->items().value(index - 1) : nullptr;
+}
+
 void Nookery::click(const ToolRow &row)
 {
     if (row.click)
         (this->*row.click)();
-    else if (row.tool)
-        open(row.failure, *row.tool);
 }
 
 void Nookery::buildOtherPrograms()
@@ -390,10 +393,7 @@ void Nookery::bringForward()
             m_mnubar->popup(QCursor::pos());
         return;
     }
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    bringForwardAction(this)();
 }
 
 void Nookery::Toolbar1_ButtonClick(QAction *button)

@@ -84,7 +84,7 @@ public:
     QMenu *mnubar() const { return m_mnubar; }
     ToolBar *Toolbar1() const { return m_toolbar; }
     // Tool bar button by its index, counted from 1; separators included.
-    QAction *toolbarButton(int index) const { return m_buttons.value(index - 1); }
+    QAction *toolbarButton(int index) const;
     bool trayMode() const { return m_trayMode; }
 
     // Hidden state of the window.
@@ -131,7 +131,6 @@ private:
     std::array<QAction *, 5> m_menuprog{};
     QAction *m_sep2 = nullptr;
     ToolBar *m_toolbar = nullptr;
-    QList<QAction *> m_buttons;
     // Every menu entry and button of a visibility group, by its key.
     QList<std::pair<const Key *, QAction *>> m_grouped;
 };

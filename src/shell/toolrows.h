@@ -35,9 +35,8 @@ struct ToolRow
     const char16_t *buttonKey = nullptr; // the button's key; nullptr for a separator
     const char16_t *tip = nullptr;
     const char *icon = nullptr; // freedesktop icon name of the entry and button
-    // The main window's handler; a tool row without one opens its tool under `failure`.
+    // The main window's handler of the entry and its button.
     void (Nookery::*click)() = nullptr;
-    int failure = 0;
     const Key *group = nullptr; // the visibility option that hides it
     int helpTopic = 0;          // F1 on the entry, the button and the tool's window
     MakeWindow make = nullptr;

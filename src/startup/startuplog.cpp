@@ -63,8 +63,7 @@ Numbers leadingNumbers(QStringView text, int most, bool date)
         out.digits[size_t(out.count)] = n;
         ++out.count;
         if (out.count < most && i + 1 < text.size() &&
-            (text[i] == u'/' || text[i] == u'-' || text[i] == u':' || text[i] == u'.' ||
-             (date && isDateSeparator(text[i]))) &&
+            (text[i] == u':' || (isDateSeparator(text[i]) && (date || text[i] != u' '))) &&
             text[i + 1].isDigit())
             ++i;
         else

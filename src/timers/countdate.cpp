@@ -64,8 +64,7 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 CountDate::CountDate(const ToolContext &context, QWidget *parent)
     : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_store(context.store),
-      m_clock(context.clock), m_platform(context.platform), m_suite(context.suite),
-      m_startFolder(context.startFolder)
+      m_clock(context.clock), m_platform(context.platform), m_startFolder(context.startFolder)
 {
     setObjectName(QStringLiteral("CountDate"));
     setWindowTitle(QStringLiteral("Date CountDown"));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/suite.h"
 #include "common/toolwindow.h"
 #include "windowkit/helpmenu.h"
 
@@ -82,7 +81,6 @@ private:
     SettingsStore &m_store;
     Clock &m_clock;
     Platform &m_platform;
-    Suite &m_suite;
     QDir m_startFolder;
     Entry m_entries[Entries];
     int m_editing = 0; // the entry whose message box is shown, 0 in the list

@@ -38,8 +38,7 @@ QString numbered(const char *name, int n)
 } // namespace
 
 CountUp::CountUp(const ToolContext &context, QWidget *parent)
-    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_clock(context.clock),
-      m_suite(context.suite)
+    : QMainWindow(parent), StandardHelp(context.suite, HelpTopic), m_clock(context.clock)
 {
     setObjectName(QStringLiteral("CountUp"));
     setWindowTitle(QStringLiteral("CountUp"));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/suite.h"
 #include "common/toolwindow.h"
 #include "timers/stopwatch.h"
 #include "windowkit/helpmenu.h"
@@ -73,7 +72,6 @@ private:
     QString startCaption(const Watch &w) const;
 
     Clock &m_clock;
-    Suite &m_suite;
     Watch m_watches[2];
 
     QAction *menuexit = nullptr;

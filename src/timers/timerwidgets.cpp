@@ -5,13 +5,9 @@
 #include "platform/platform.h"
 #include "timers/wavefile.h"
 
-#include <QAction>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>

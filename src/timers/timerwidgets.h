@@ -2,14 +2,11 @@
 
 #include <QColor>
 #include <QDir>
-#include <QKeySequence>
 #include <QString>
 #include <Qt>
 #include <functional>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;

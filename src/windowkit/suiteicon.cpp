@@ -1,6 +1,5 @@
 #include "windowkit/suiteicon.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
