@@ -37,31 +37,6 @@ QString str(const char16_t *s)
     return QString::fromUtf16(s);
 }
 
-// F1 on a highlighted entry or button shows its row's topic; the rest show the contents.
-void assignHelpContexts(QMainWindow *window)
-{
-    using namespace helpcontext;
-    const auto setAll = [window](const QString &name, int topic) {
-        for (QAction *action : window->findChildren<QAction *>(name))
-            set(action, topic);
-    };
-    set(window, Contents);
-    for (const ToolRow &row : toolRows()) {
-        if (row.kind == ToolRow::Kind::OtherPrograms) {
-            for (const char *name : {"menuother", "menuprog1", "menuprog2", "menuprog3",
-                                     "menuprog4", "menuprog5", "menucalc", "menusaver"})
-                setAll(QLatin1String(name), OtherPrograms);
-        }
-        if (!row.helpTopic)
-            continue;
-        if (row.menuName)
-            setAll(QLatin1String(row.menuName), row.helpTopic);
-        if (row.buttonKey)
-            setAll(str(row.buttonKey), row.helpTopic);
-    }
-    setAll(QStringLiteral("menucountdown"), CountDown);
-}
-
 } // namespace
 
 Nookery::Nookery(SettingsStore &store, Clock &clock, Platform &platform, Suite &tools,
@@ -82,7 +57,9 @@ Nookery::Nookery(SettingsStore &store, Clock &clock, Platform &platform, Suite &
     buildMenuAndToolBar();
     // The same menu, so the visibility options and LoadMenu reach the tray's menu too.
     m_tray->setMenu(m_mnubar);
-    assignHelpContexts(this);
+    // F1 on a highlighted entry or button shows its row's topic (set as each is made); the
+    // rest show the contents.
+    helpcontext::set(this, helpcontext::Contents);
     connectHandlers();
 }
 
@@ -111,11 +88,15 @@ void Nookery::buildMenuAndToolBar()
                 buttons.append(ToolButton{});
             break;
         case ToolRow::Kind::Entry:
-            if (row.inCountDown && !m_menucountdown)
+            if (row.inCountDown && !m_menucountdown) {
                 m_menucountdown =
                     kit::addSubMenu(m_mnubar, "menucountdown", QStringLiteral("CountDown Timers"));
+                helpcontext::set(m_menucountdown->menuAction(), helpcontext::CountDown);
+            }
             entry = kit::addEntry(row.inCountDown ? m_menucountdown : m_mnubar, row.menuName,
                                   str(row.caption), QKeySequence(row.shortcut));
+            if (row.helpTopic)
+                helpcontext::set(entry, row.helpTopic);
             if (row.icon)
                 entry->setIcon(kit::icon(row.icon));
             connect(entry, &QAction::triggered, this, [this, &row] { click(row); });
@@ -154,6 +135,8 @@ void Nookery::click(const ToolRow &row)
 void Nookery::buildOtherPrograms()
 {
     m_menuother = kit::addSubMenu(m_mnubar, "menuother", QStringLiteral("Other Programs"));
+    // Its entries have no topic of their own: F1 on them shows the sub-menu's.
+    helpcontext::set(m_menuother->menuAction(), helpcontext::OtherPrograms);
     for (int n = 0; n < int(m_menuprog.size()); ++n) {
         const QByteArray name = "menuprog" + QByteArray::number(n + 1);
         m_menuprog[n] = kit::addEntry(m_menuother, name.constData(), QString());
