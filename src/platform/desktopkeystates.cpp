@@ -24,8 +24,9 @@ void DesktopKeyStates::connectNotify(const QMetaMethod &signal)
         watch();
 }
 
-#if defined(Q_OS_WIN)
+#if defined(Q_OS_WIN) || !defined(NOOKERY_HAVE_X11)
 
+// No change reports here: a reader has to look.
 DesktopKeyStates::~DesktopKeyStates() = default;
 
 bool DesktopKeyStates::watch()
@@ -37,6 +38,10 @@ bool DesktopKeyStates::nativeEventFilter(const QByteArray &, void *, qintptr *)
 {
     return false;
 }
+
+#endif
+
+#if defined(Q_OS_WIN)
 
 bool DesktopKeyStates::numLock() const
 {
@@ -132,18 +137,6 @@ bool DesktopKeyStates::capsLock() const
 }
 
 #else
-
-DesktopKeyStates::~DesktopKeyStates() = default;
-
-bool DesktopKeyStates::watch()
-{
-    return false;
-}
-
-bool DesktopKeyStates::nativeEventFilter(const QByteArray &, void *, qintptr *)
-{
-    return false;
-}
 
 bool DesktopKeyStates::numLock() const
 {
