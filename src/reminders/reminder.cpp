@@ -157,25 +157,25 @@ void reminder::applyStoredSize()
     const QString storedWidth = m_store.get(keys::RemindersWidth);
     double h = DesignHeightTwips;
     double w = DesignWidthTwips;
-    m_readHeight = QString::number(DesignHeightTwips);
-    m_readWidth = QString::number(DesignWidthTwips);
+    bool stored = false;
     if (!storedHeight.isEmpty()) {
         const auto sh = twipsValue(storedHeight);
         const auto sw = twipsValue(storedWidth);
         if (sh && sw) {
             h = *sh;
             w = *sw;
-            m_readHeight = storedHeight;
-            m_readWidth = storedWidth;
+            stored = true;
         }
     }
     if (h < ListsHeightMarginTwips || w < ListsWidthMarginTwips) {
         m_platform.messages().information(suiteTitle(), resizeMessage());
         h = DesignHeightTwips;
         w = DesignWidthTwips;
-        m_readHeight = QString::number(DesignHeightTwips);
-        m_readWidth = QString::number(DesignWidthTwips);
+        stored = false;
     }
+    // The texts read, so that an unchanged size is written back as it stood.
+    m_readHeight = stored ? storedHeight : QString::number(DesignHeightTwips);
+    m_readWidth = stored ? storedWidth : QString::number(DesignWidthTwips);
     QSize size(twipsToPixels(w), twipsToPixels(h));
     if (const QScreen *s = screen())
         size = size.boundedTo(s->availableGeometry().size());
